@@ -1,0 +1,46 @@
+# Velmora's commands. `make run` builds and starts the game; `make test` builds
+# everything and runs every test. Both first install what the machine lacks.
+BUILD ?= build
+FUZZ_BUILD ?= build-fuzz
+JOBS ?= 2
+FUZZ_SECONDS ?= 60
+
+.PHONY: deps build test run bench fuzz clean
+
+deps:
+	@./scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/velmora ]; then \
+	  cd $(BUILD) && ./velmora; \
+	else \
+	  echo "The windowed game is not built yet; playing one match in velmora-sim instead."; \
+	  $(BUILD)/velmora-sim --matches 1 --trace; \
+	fi
+
+# Matches per second and peak memory of the headless simulator.
+bench: build
+	/usr/bin/time -v $(BUILD)/velmora-sim --nodes 120 --matches 1000 --seed 1
+	/usr/bin/time -v $(BUILD)/velmora-sim --nodes 510 --matches 100 --seed 1
+
+# Each libFuzzer target for FUZZ_SECONDS under AddressSanitizer.
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DVELMORA_FUZZ=ON -DVELMORA_TESTS=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target velmora_fuzzers
+	@set -e; for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
+	  echo "== $$f for $(FUZZ_SECONDS) s"; \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$(basename $$f); \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$(basename $$f); \
+	done
+
+clean:
+	rm -rf $(BUILD) $(FUZZ_BUILD)
