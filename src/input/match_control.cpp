@@ -1,0 +1,108 @@
+// The match set-up and the other state changes the keys make.
+#include "input/match_control.h"
+
+#include "armies/armies.h"
+#include "board/board.h"
+#include "game/frontend.h"
+#include "game/game_state.h"
+
+namespace input {
+
+namespace {
+
+constexpr int kMinNodes = 120;
+constexpr int kMaxNodes = 510;
+constexpr int kNodeStep = 15;
+
+// The move speeds run 1, 2, 4, 8, 16: each divides the node spacing of 16,
+// so a moving piece lands exactly on the next node.
+constexpr float kSlowest = 1;
+constexpr float kFastest = 16;
+
+float fasterSpeed(float v) { return v == 1 ? 2 : v == 2 ? 4 : v == 4 ? 8 : 16; }
+float slowerSpeed(float v) { return v == 2 ? 1 : v == 4 ? 2 : v == 8 ? 4 : 8; }
+
+}  // namespace
+
+void startMatch() {
+  game::setGamePhase(game::Playing);
+  game::setMoveState(0);
+  game::setMatchRunning(0);
+  game::setPiecesShown(1);
+  game::setCurrentPiece(nullptr);  // the old armies are about to go
+  board::replaceBoard();
+  game::setAwaitingEnter(0);
+  while (board::checkBoard() != 1) board::replaceBoard();
+
+  armies::placeArmies();
+  armies::drawSquadSize(armies::Piramides);
+  armies::buildSquadList(armies::Piramides, game::squadSizePiramides());
+  armies::drawSquadSize(armies::Esferas);
+  armies::buildSquadList(armies::Esferas, game::squadSizeEsferas());
+  board::rebuildBoardScene();
+
+  // The opening side's squad list ends at the first step of the driver, so
+  // its first turn uses only its (empty) chase list.
+  // Matches alternate: the side that did not open the last match opens this one.
+  game::setTurnStage(0);
+  if (game::openingSide() == game::kTurnEsferas) {
+    game::setSquadCursor(game::squadSizePiramides() - 1);
+    game::setTurnSide(game::kTurnPiramides);
+    game::setOpeningSide(game::kTurnPiramides);
+  } else {
+    game::setSquadCursor(game::squadSizeEsferas() - 1);
+    game::setTurnSide(game::kTurnEsferas);
+    game::setOpeningSide(game::kTurnEsferas);
+  }
+  togglePause();
+}
+
+void returnToEntry() {
+  game::setGamePhase(game::NodeEntry);
+  game::setMoveState(0);
+  game::setMatchRunning(0);
+  game::setPiecesShown(0);
+  game::setSquadCursor(-1);
+  game::fieldOfView = 45.0f;
+  game::restoreEntryView();
+}
+
+void togglePause() {
+  if (game::awaitingEnter() == 0) game::setMatchRunning(game::matchRunning() == 1 ? 0 : 1);
+}
+
+void pressEnter() {
+  switch (game::gamePhase()) {
+    case game::NodeEntry:
+    case game::PiramidesWon:
+    case game::EsferasWon:
+      startMatch();
+      break;
+    case game::Playing:
+      if (game::awaitingEnter() == 1) {
+        armies::buildSquadList(armies::Piramides, game::squadSizePiramides());
+        armies::buildSquadList(armies::Esferas, game::squadSizeEsferas());
+        game::setTurnStage(0);
+        game::setAwaitingEnter(0);
+      }
+      break;
+  }
+}
+
+void pressPlus() {
+  if (game::gamePhase() == game::NodeEntry) {
+    if (game::nodeCount() < kMaxNodes) game::setNodeCount(game::nodeCount() + kNodeStep);
+  } else if (game::awaitingEnter() == 1 && game::moveSpeed() < kFastest) {
+    game::setMoveSpeed(fasterSpeed(game::moveSpeed()));
+  }
+}
+
+void pressMinus() {
+  if (game::gamePhase() == game::NodeEntry) {
+    if (game::nodeCount() > kMinNodes) game::setNodeCount(game::nodeCount() - kNodeStep);
+  } else if (game::awaitingEnter() == 1 && game::moveSpeed() > kSlowest) {
+    game::setMoveSpeed(slowerSpeed(game::moveSpeed()));
+  }
+}
+
+}  // namespace input

@@ -1,0 +1,27 @@
+// What the keys do to the game: setting up a match, returning to the entry
+// screen, pausing, continuing after a turn, and the node-count and speed
+// steps of + and -. The GLUT callbacks map keys onto these.
+#pragma once
+
+namespace input {
+
+// F1, and Enter on the entry screen or after a win: a new board that passes
+// the check, new armies and squad lists, the other side opens, and it runs.
+void startMatch();
+
+// F2: back to the entry screen; the match is kept but no longer shown.
+void returnToEntry();
+
+// F5: pauses or resumes a running match; ignored while Enter is awaited.
+void togglePause();
+
+// Enter, by phase: sets up a match on the entry screen (the caller then
+// selects the top view), continues after a turn while playing, sets up a new
+// match after a win.
+void pressEnter();
+
+// + and -: the node count on the entry screen, the move speed between turns.
+void pressPlus();
+void pressMinus();
+
+}  // namespace input
