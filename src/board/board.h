@@ -152,11 +152,12 @@ Trail* trailSearch(Direction backDirection, int from, int target, const Trail* p
 // 1 when the node has exactly one open passage and it lies in direction d.
 int isDeadEndToward(const Board& board, int index, Direction d);
 
-// Search records live in a per-frame store: allocated zero-filled, never
-// released one by one. releaseTrails releases every registered trail with its
-// steps, and the store with them; the frame cycle calls it once per frame.
+// Search records live in a per-frame store, never released one by one.
+// releaseTrails releases every registered trail with its steps, and the store
+// with them; the frame cycle calls it once per frame. A new trail is empty;
+// a block of steps is for the caller to fill in whole.
 Trail* allocateTrail();
-TrailStep* allocateTrailSteps(int count);  // one contiguous block
+TrailStep* allocateTrailSteps(int count);
 void registerTrail(Trail* trail);
 void releaseTrails();
 int registeredTrailCount();

@@ -26,7 +26,7 @@ struct FrameArena {
 
 constexpr std::size_t kChunkRecords = 4096;
 
-// `count` zero-filled records in one contiguous block.
+// `count` records in one contiguous block, left as the last frame left them.
 template <typename Record>
 Record* allocateBlock(FrameArena<Record>& arena, std::size_t count) {
   while (arena.chunk < arena.chunks.size() &&
@@ -41,7 +41,6 @@ Record* allocateBlock(FrameArena<Record>& arena, std::size_t count) {
   }
   Record* block = &arena.chunks[arena.chunk].records[arena.used];
   arena.used += count;
-  std::fill(block, block + count, Record{});
   return block;
 }
 
@@ -57,7 +56,11 @@ std::vector<Trail*> trailRegistry;
 
 }  // namespace
 
-Trail* allocateTrail() { return allocateBlock(trails, 1); }
+Trail* allocateTrail() {
+  Trail* trail = allocateBlock(trails, 1);
+  *trail = Trail{};
+  return trail;
+}
 
 TrailStep* allocateTrailSteps(int count) {
   return allocateBlock(steps, static_cast<std::size_t>(std::max(count, 1)));

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "board/board.h"
+#include "game/checks.h"
 #include "game/game_state.h"
 #include "game/random.h"
 
@@ -40,8 +41,10 @@ struct Search {
   int targetColumn;
   int excluded;
   int budget;
-  bool fresh;  // no step taken and no trail continued: stepCount -1
-  std::vector<Step>* steps;
+  bool fresh;     // no step taken and no trail continued: stepCount -1
+  Step* steps;    // room for every step the search can take
+  int room;
+  int length;     // steps taken so far, those of the continued trail included
   int reachedLength;  // steps in the trail when the target was reached, or -1
 };
 
@@ -50,7 +53,11 @@ struct Search {
 std::vector<std::uint32_t> visitedStamp;
 std::uint32_t currentStamp = 0;
 
+// A node is left by at most five attempts (the first direction and the four
+// of the steering), all at the one level that stands on it, so a search takes
+// at most five steps per node beyond those of the trail it continues.
 std::vector<Step> scratchSteps;
+constexpr int kStepsPerNode = 5;
 
 void startVisitedTable(int nodeCount) {
   if (static_cast<int>(visitedStamp.size()) < nodeCount) visitedStamp.resize(nodeCount, 0);
@@ -60,12 +67,11 @@ void startVisitedTable(int nodeCount) {
   }
 }
 
-int stepCount(const Search& s) {
-  return s.fresh ? -1 : static_cast<int>(s.steps->size());
-}
+int stepCount(const Search& s) { return s.fresh ? -1 : s.length; }
 
 void appendStep(Search& s, int node, Direction d) {
-  s.steps->push_back({node, d});
+  VELMORA_CHECK(s.length < s.room, "a search took more steps than its nodes allow");
+  s.steps[s.length++] = {node, d};
   s.fresh = false;
   visitedStamp[node] = currentStamp;
 }
@@ -141,7 +147,7 @@ void steer(Search& s, int back, const Place& from) {
 
 void searchFrom(Search& s, int back, const Place& from, Direction firstDirection) {
   if (from.index == s.target) {
-    s.reachedLength = static_cast<int>(s.steps->size());
+    s.reachedLength = s.length;
     targetFound_ = 1;
     return;
   }
@@ -154,7 +160,8 @@ void searchFrom(Search& s, int back, const Place& from, Direction firstDirection
   steer(s, back, from);
 }
 
-// A registered trail holding the given steps, in one block of records.
+// A registered trail holding the given steps, in one block of records whose
+// every field is written here.
 Trail* makeTrail(const Board& board, const Step* steps, int count) {
   Trail* trail = allocateTrail();
   registerTrail(trail);
@@ -172,7 +179,7 @@ Trail* makeTrail(const Board& board, const Step* steps, int count) {
 
 // Of each run of consecutive steps that leave the same node only the last is
 // kept: the attempts that came back to that node without getting anywhere.
-int compactSteps(std::vector<Step>& steps, int length) {
+int compactSteps(Step* steps, int length) {
   int kept = 0;
   for (int i = 0; i < length; ++i) {
     if (i + 1 < length && steps[i + 1].node == steps[i].node) continue;
@@ -199,7 +206,9 @@ int isDeadEndToward(const Board& board, int index, Direction d) {
 Trail* trailSearch(Direction backDirection, int from, int target, const Trail* previous,
                    const Board& board, Direction firstDirection) {
   const int n = game::nodeCount();
-  scratchSteps.clear();
+  const int continued = previous != nullptr ? previous->stepCount : 0;
+  const std::size_t room = static_cast<std::size_t>(continued + kStepsPerNode * board.nodeCount);
+  if (scratchSteps.size() < room) scratchSteps.resize(room);
   Search s{};
   s.board = &board;
   s.columns = board.columns;
@@ -209,7 +218,9 @@ Trail* trailSearch(Direction backDirection, int from, int target, const Trail* p
   s.excluded = searchSide_ == 2 ? n - 1 : 0;
   s.budget = n / 3;
   s.fresh = previous == nullptr;
-  s.steps = &scratchSteps;
+  s.steps = scratchSteps.data();
+  s.room = static_cast<int>(room);
+  s.length = 0;
   s.reachedLength = -1;
   startVisitedTable(board.nodeCount);
 
@@ -222,11 +233,9 @@ Trail* trailSearch(Direction backDirection, int from, int target, const Trail* p
   const int back = forbidReversal_ == 1 ? backDirection : kNoBackDirection;
   searchFrom(s, back, Place{from, from / board.columns, from % board.columns}, firstDirection);
 
-  if (s.reachedLength >= 0) {
-    return makeTrail(board, scratchSteps.data(), compactSteps(scratchSteps, s.reachedLength));
-  }
+  if (s.reachedLength >= 0) return makeTrail(board, s.steps, compactSteps(s.steps, s.reachedLength));
   if (stepCount(s) <= 0) return nullptr;
-  return makeTrail(board, scratchSteps.data(), static_cast<int>(scratchSteps.size()));
+  return makeTrail(board, s.steps, s.length);
 }
 
 }  // namespace board
