@@ -133,16 +133,7 @@ TEST_F(Armies, NoSuitableChaserLeavesTheIntruderUnhunted) {
   busy.inSquad = 1;  // on the squad list
   Piece& blue = testing_support::placePiece(Esferas, 1, Blue, 117);
   Piece& walledIn = testing_support::placePiece(Esferas, 2, Red, 116);
-  board::Node& cell = node(116);
-  for (board::Direction d : board::kAllDirections) {
-    board::Node* other = board::linkToward(cell, d);
-    if (other == nullptr) continue;
-    if (other->left == &cell) other->left = nullptr;
-    if (other->right == &cell) other->right = nullptr;
-    if (other->up == &cell) other->up = nullptr;
-    if (other->down == &cell) other->down = nullptr;
-  }
-  cell.left = cell.right = cell.up = cell.down = nullptr;
+  testing_support::closePassagesOf(*board::currentBoard(), 116);
   game::setMoveSpeed(16);
   moveFully(intruder, board::Right);
   EXPECT_EQ(aux(intruder).hunted, 0);

@@ -28,6 +28,22 @@ void closeAllPassages(board::Board& board) {
   }
 }
 
+void closePassagesOf(board::Board& board, int index) {
+  board::Node& cell = board.nodes[index];
+  for (board::Direction d : board::kAllDirections) {
+    board::Node* other = board::linkToward(cell, d);
+    if (other == nullptr) continue;
+    switch (board::opposite(d)) {
+      case board::Left: other->left = nullptr; break;
+      case board::Right: other->right = nullptr; break;
+      case board::Up: other->up = nullptr; break;
+      case board::Down: other->down = nullptr; break;
+      case board::None: break;
+    }
+  }
+  cell.left = cell.right = cell.up = cell.down = nullptr;
+}
+
 void openPassage(board::Board& board, int a, int b) {
   if (a > b) std::swap(a, b);
   board::Node& low = board.nodes[a];

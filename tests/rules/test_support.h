@@ -24,6 +24,9 @@ board::Board& currentBoardWith(const std::vector<Passage>& passages);
 // Closes every passage of a board.
 void closeAllPassages(board::Board& board);
 
+// Closes every passage of one node, in both directions.
+void closePassagesOf(board::Board& board, int index);
+
 // Opens the passage between neighbours a and b in both nodes.
 void openPassage(board::Board& board, int a, int b);
 

@@ -130,16 +130,7 @@ TEST_F(Driver, ChasingPieceThatCannotMoveGivesUp) {
   chaser.target = &intruder;
   armies::auxEsferas[0].hunted = 1;
   // Wall the chaser in: no search and no fallback step can leave node 13.
-  board::Node& cell = board::currentBoard()->nodes[13];
-  for (board::Direction d : board::kAllDirections) {
-    board::Node* other = board::linkToward(cell, d);
-    if (other == nullptr) continue;
-    if (other->left == &cell) other->left = nullptr;
-    if (other->right == &cell) other->right = nullptr;
-    if (other->up == &cell) other->up = nullptr;
-    if (other->down == &cell) other->down = nullptr;
-  }
-  cell.left = cell.right = cell.up = cell.down = nullptr;
+  testing_support::closePassagesOf(*board::currentBoard(), 13);
   setSquad({});
   game::runFrameLogic();  // squad list ends, chase list built
   ASSERT_EQ(game::chaseListPiramides, (std::vector<int>{0}));
