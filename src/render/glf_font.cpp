@@ -1,0 +1,121 @@
+// Reading .glf font files. Every count and size is checked before it asks for
+// storage, and every read must deliver all its bytes, so a damaged file fails
+// the load instead of leaving garbage in the font.
+#include "render/glf_font.h"
+
+#include <cmath>
+#include <cstring>
+#include <new>
+
+namespace render {
+
+namespace {
+
+std::uint32_t readU32(const std::uint8_t* p) {
+  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+
+std::int32_t readS32(const std::uint8_t* p) { return static_cast<std::int32_t>(readU32(p)); }
+
+float readFloat(const std::uint8_t* p) {
+  const std::uint32_t bits = readU32(p);
+  float value;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
+
+bool readExactly(std::FILE* file, void* into, std::size_t size) {
+  return std::fread(into, 1, size, file) == size;
+}
+
+// The bytes left in a file that can seek (-1 for a stream that cannot), so
+// that a header promising more than the file holds asks for no storage.
+std::int64_t bytesLeft(std::FILE* file) {
+  const long here = std::ftell(file);
+  if (here < 0 || std::fseek(file, 0, SEEK_END) != 0) return -1;
+  const long end = std::ftell(file);
+  if (std::fseek(file, here, SEEK_SET) != 0 || end < here) return -1;
+  return end - here;
+}
+
+bool readChar(const std::uint8_t* p, GlfChar* c) {
+  float* fields[6] = {&c->quadWidth, &c->quadHeight, &c->texLeft,
+                      &c->texTop,    &c->texRight,   &c->texBottom};
+  for (int i = 0; i < 6; ++i) {
+    *fields[i] = readFloat(p + 4 * i);
+    if (!std::isfinite(*fields[i])) return false;
+  }
+  return true;
+}
+
+bool readChars(std::FILE* file, std::int64_t count, GlfFont* font) {
+  std::unique_ptr<GlfChar[]> chars(new (std::nothrow) GlfChar[count]);
+  if (!chars) return false;
+  for (std::int64_t i = 0; i < count; ++i) {
+    std::uint8_t record[kGlfCharSize];
+    if (!readExactly(file, record, sizeof record) || !readChar(record, &chars[i])) return false;
+  }
+  font->chars = std::move(chars);
+  return true;
+}
+
+bool readTexels(std::FILE* file, const GlfFont& font, GlfTexels* texels) {
+  const std::size_t size = static_cast<std::size_t>(font.textureWidth) *
+                           static_cast<std::size_t>(font.textureHeight) * 2;
+  std::unique_ptr<std::uint8_t[]> bytes(new (std::nothrow) std::uint8_t[size]);
+  if (!bytes || !readExactly(file, bytes.get(), size)) return false;
+  texels->bytes = std::move(bytes);
+  texels->size = size;
+  return true;
+}
+
+}  // namespace
+
+void clearGlfFont(GlfFont* font) { *font = GlfFont{}; }
+
+bool readGlfFont(std::FILE* file, GlfFont* font, GlfTexels* texels) {
+  clearGlfFont(font);
+  *texels = GlfTexels{};
+  std::uint8_t header[kGlfHeaderSize];
+  if (file == nullptr || !readExactly(file, header, sizeof header)) return false;
+  GlfFont read;
+  read.textureWidth = readS32(header + 4);
+  read.textureHeight = readS32(header + 8);
+  read.firstChar = readS32(header + 12);
+  read.lastChar = readS32(header + 16);
+  const std::int64_t count =
+      static_cast<std::int64_t>(read.lastChar) - static_cast<std::int64_t>(read.firstChar) + 1;
+  if (read.textureWidth <= 0 || read.textureWidth > kGlfMaxSide || read.textureHeight <= 0 ||
+      read.textureHeight > kGlfMaxSide || count < 1 || count > kGlfMaxChars) {
+    return false;
+  }
+  const std::int64_t needed = count * static_cast<std::int64_t>(kGlfCharSize) +
+                              static_cast<std::int64_t>(read.textureWidth) * read.textureHeight * 2;
+  const std::int64_t left = bytesLeft(file);
+  if (left >= 0 && left < needed) return false;
+  if (!readChars(file, count, &read) || !readTexels(file, read, texels)) {
+    *texels = GlfTexels{};
+    return false;
+  }
+  *font = std::move(read);
+  return true;
+}
+
+bool readGlfFile(const char* fileName, GlfFont* font, GlfTexels* texels) {
+  clearGlfFont(font);
+  *texels = GlfTexels{};
+  if (fileName == nullptr) return false;
+  std::FILE* file = std::fopen(fileName, "rb");
+  if (file == nullptr) return false;
+  const bool ok = readGlfFont(file, font, texels);
+  std::fclose(file);
+  return ok;
+}
+
+const GlfChar* glfCharFor(const GlfFont& font, int code) {
+  if (!font.chars || code < font.firstChar || code > font.lastChar) return nullptr;
+  return &font.chars[static_cast<std::int64_t>(code) - font.firstChar];
+}
+
+}  // namespace render

@@ -1,0 +1,59 @@
+// The texture-font file (.glf) and its in-memory form, read without OpenGL:
+// a 24-byte header, one quad-and-texture record per character code, and the
+// font texture as (luminance, alpha) texel pairs.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+
+namespace render {
+
+// One character: its quad in drawing units (the width is also the pen
+// advance) and its rectangle in the font texture.
+struct GlfChar {
+  float quadWidth = 0;
+  float quadHeight = 0;
+  float texLeft = 0;
+  float texTop = 0;
+  float texRight = 0;
+  float texBottom = 0;
+};
+
+struct GlfFont {
+  std::uint32_t textureName = 0;  // always 0, the default texture object
+  std::int32_t textureWidth = 0;
+  std::int32_t textureHeight = 0;
+  std::int32_t firstChar = 0;
+  std::int32_t lastChar = 0;
+  std::unique_ptr<GlfChar[]> chars;  // lastChar - firstChar + 1 records; null while none loaded
+};
+
+// The texels of the font texture, textureWidth * textureHeight pairs.
+struct GlfTexels {
+  std::unique_ptr<std::uint8_t[]> bytes;
+  std::size_t size = 0;
+};
+
+constexpr std::size_t kGlfHeaderSize = 24;
+constexpr std::size_t kGlfCharSize = 24;
+// A font texture wider or taller than this, or with more character records,
+// is taken for a damaged file rather than allocated.
+constexpr std::int32_t kGlfMaxSide = 8192;
+constexpr std::int64_t kGlfMaxChars = 65536;
+
+// Reads a whole font from `file`. On any short read or impossible field the
+// font is left with no records and false is returned.
+bool readGlfFont(std::FILE* file, GlfFont* font, GlfTexels* texels);
+
+// Opens `fileName` and reads it with readGlfFont.
+bool readGlfFile(const char* fileName, GlfFont* font, GlfTexels* texels);
+
+// Forgets the records of a font (as after a failed load).
+void clearGlfFont(GlfFont* font);
+
+// The record of a character code, or null when the font lacks it.
+const GlfChar* glfCharFor(const GlfFont& font, int code);
+
+}  // namespace render
