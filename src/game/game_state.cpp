@@ -30,6 +30,7 @@ struct Store {
   ViewMode viewMode = NoPreset;
   int freeLookActive = 0;
   int zoomActive = 0;
+  camera::Camera* currentCamera = nullptr;
 };
 
 Store store;
@@ -95,6 +96,9 @@ void setFreeLookActive(int value) { store.freeLookActive = value; }
 
 int zoomActive() { return store.zoomActive; }
 void setZoomActive(int value) { store.zoomActive = value; }
+
+camera::Camera* currentCamera() { return store.currentCamera; }
+void setCurrentCamera(camera::Camera* value) { store.currentCamera = value; }
 
 float fieldOfView = 45.0f;
 int frameDelayMs = 0;

@@ -10,6 +10,9 @@
 namespace armies {
 struct Piece;
 }
+namespace camera {
+struct Camera;
+}
 
 namespace game {
 
@@ -92,6 +95,10 @@ void setFreeLookActive(int value);
 
 int zoomActive();
 void setZoomActive(int value);
+
+// The one camera, created at start-up; null before.
+camera::Camera* currentCamera();
+void setCurrentCamera(camera::Camera* value);
 
 // ---- Variables read and written directly ----------------------------------
 
