@@ -95,8 +95,9 @@ Point3 makePoint(float x, float y, float z);
 float pointDistance(const Point3& a, const Point3& b);
 Point3 nodePoint(int node);
 
-// A side's squad size for the match, drawn once: m, 2m or n pieces
-// (n = nodeCount / 5, m = n / 3).
+// The three squad sizes a side can draw for a match, in the order of the
+// draw: m, 2m or n pieces (n = nodeCount / 5, m = n / 3). The stance is not
+// stored; it is told from the squad size.
 enum Stance : int {
   Defensa = 0,
   Medio = 1,

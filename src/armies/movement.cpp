@@ -18,6 +18,7 @@ int movementStep(board::Direction d, Piece& p) {
   const int columns = board.columns;
   const float s = game::moveSpeed();
   const int t = board::neighbourIndex(p.node, d, columns);
+  const board::FloorPoint next = board::nodeFloorPoint(t, columns);
 
   // The exact comparison is sound because every speed divides the spacing.
   bool arrived = false;
@@ -25,12 +26,12 @@ int movementStep(board::Direction d, Piece& p) {
     case board::Left:
     case board::Right:
       p.x = d == board::Left ? p.x - s : p.x + s;
-      arrived = p.x == static_cast<float>(board::kNodeSpacing * (t % columns));
+      arrived = p.x == next.x;
       break;
     case board::Up:
     case board::Down:
       p.z = d == board::Up ? p.z - s : p.z + s;
-      arrived = p.z == static_cast<float>(board::kNodeSpacing * (t / columns));
+      arrived = p.z == next.z;
       break;
     case board::None:
       break;

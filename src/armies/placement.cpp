@@ -38,8 +38,9 @@ void placeSide(Side side, const std::vector<PieceRole>& roles) {
     p.node = v;
     p.postNode = v;
     p.role = roles[i];
-    p.x = static_cast<float>(board::kNodeSpacing * (v % columns));
-    p.z = static_cast<float>(board::kNodeSpacing * (v / columns));
+    const board::FloorPoint at = board::nodeFloorPoint(v, columns);
+    p.x = at.x;
+    p.z = at.z;
     board.nodes[v].occupied = 1;
     board.nodes[v].occupant = &p;
   }

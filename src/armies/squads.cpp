@@ -7,26 +7,11 @@
 #include "armies/armies.h"
 #include "game/game_state.h"
 #include "game/random.h"
+#include "game/sides.h"
 
 namespace armies {
 
 namespace {
-
-void setSquadSize(Side side, int size) {
-  if (side == Piramides) {
-    game::setSquadSizePiramides(size);
-  } else {
-    game::setSquadSizeEsferas(size);
-  }
-}
-
-std::vector<int>& squadList(Side side) {
-  return side == Piramides ? game::squadListPiramides : game::squadListEsferas;
-}
-
-std::vector<int>& chaseList(Side side) {
-  return side == Piramides ? game::chaseListPiramides : game::chaseListEsferas;
-}
 
 // The distance of a piece's node from its side's goal, truncated to whole units.
 int goalDistance(const Piece& p) {
@@ -60,22 +45,21 @@ float pointDistance(const Point3& a, const Point3& b) {
 }
 
 Point3 nodePoint(int node) {
-  const int columns = board::currentBoard()->columns;
-  return makePoint(static_cast<float>(board::kNodeSpacing * (node % columns)), 0.0f,
-                   static_cast<float>(board::kNodeSpacing * (node / columns)));
+  const board::FloorPoint at = board::nodeFloorPoint(node, board::currentBoard()->columns);
+  return makePoint(at.x, 0.0f, at.z);
 }
 
 void drawSquadSize(Side side) {
   const int n = game::nodeCount() / 5;
   const int m = n / 3;
   const int sizes[] = {m, 2 * m, n};  // indexed by Stance
-  setSquadSize(side, sizes[game::drawRandom() % 3]);
+  game::setSquadSizeOf(side, sizes[game::drawRandom() % 3]);
 }
 
 void buildSquadList(Side side, int size) {
   std::vector<Piece>& pieces = army(side);
   for (Piece& p : pieces) p.inSquad = 0;
-  std::vector<int>& list = squadList(side);
+  std::vector<int>& list = game::squadListOf(side);
   list.assign(size, -1);
   fillNearestFirst(list, pieces, [](const Piece& p) {
     return p.alive == 1 && (p.state == Free || p.state == Returning);
@@ -92,12 +76,8 @@ void buildChaseList(Side side) {
   const int count = static_cast<int>(std::count_if(pieces.begin(), pieces.end(), [](const Piece& p) {
     return p.state == Chasing || p.state == Returning;
   }));
-  if (side == Piramides) {
-    game::setChaseCountPiramides(count);
-  } else {
-    game::setChaseCountEsferas(count);
-  }
-  std::vector<int>& list = chaseList(side);
+  game::setChaseCountOf(side, count);
+  std::vector<int>& list = game::chaseListOf(side);
   list.assign(count, -1);
   fillNearestFirst(list, pieces, [](const Piece& p) {
     return p.alive == 1 && p.inSquad == 0 && (p.state == Chasing || p.state == Returning);

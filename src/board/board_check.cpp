@@ -2,7 +2,7 @@
 // Esferas from their home corner reaches the Piramides' home corner within
 // the search budget. The four attempts continue one trail, so they share one
 // budget and one set of visited nodes.
-#include "board/board.h"
+#include "board/board_local.h"
 #include "game/game_state.h"
 
 namespace board {

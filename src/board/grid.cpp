@@ -1,10 +1,9 @@
 // The grid of nodes: its shape, and the making and replacing of the board.
-#include "board/board.h"
+#include "board/board_local.h"
 
 #include <cstdlib>
 
 #include "game/checks.h"
-#include "game/frontend.h"
 #include "game/game_state.h"
 
 namespace board {
@@ -51,7 +50,5 @@ void replaceBoard() {
 long long boardsMade() { return boardsMadeSoFar; }
 
 Board* currentBoard() { return current.get(); }
-
-void rebuildBoardScene() { game::buildBoardScene(current.get()); }
 
 }  // namespace board

@@ -2,7 +2,7 @@
 // tried first; the shortest acceptable first step wins, and when there is
 // none a random step towards the piece's own home corner, or no move.
 #include "armies/armies.h"
-#include "board/board.h"
+#include "board/board_local.h"
 #include "game/game_state.h"
 #include "game/random.h"
 

@@ -1,7 +1,7 @@
 // The random passages of a fresh board: each node, in index order, opens one
 // or two new passages (a checkerboard of quotas) in directions drawn at random
 // among those still available.
-#include "board/board.h"
+#include "board/board_local.h"
 
 #include "game/random.h"
 

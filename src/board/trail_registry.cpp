@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "board/board.h"
+#include "board/board_local.h"
 
 namespace board {
 

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "board/board.h"
+#include "board/board_local.h"
 #include "game/checks.h"
 #include "game/game_state.h"
 #include "game/random.h"

@@ -9,8 +9,10 @@
 
 namespace game {
 
+// A match left behind the entry screen keeps a piece in motion; once + or -
+// has changed the node count it is not this board's size, and the piece waits.
 void frameMovementStep() {
-  if (moveState() == 1) {
+  if (moveState() == 1 && matchIsSetUp() == 1) {
     setMoveState(armies::movementStep(static_cast<board::Direction>(moveDirection()), *currentPiece()));
   }
 }

@@ -5,7 +5,8 @@
 
 namespace game {
 
-// Frame step: the first movement step of the piece in motion, if any.
+// Frame step: the first movement step of the piece in motion, if any, as
+// long as its match is one of the current node count.
 void frameMovementStep();
 
 // Frame step: the turn driver, while the match runs and no Enter is awaited.

@@ -1,20 +1,17 @@
-// What the rules engine asks of the presentation on top of it. The game links
-// the real implementations (OpenGL, GLUT); velmora-sim and the rules tests
-// link frontend_null.cpp, which does nothing, the way a dedicated server
-// links a null renderer.
+// What the rules ask of the presentation on top of them. The game links the
+// real front end (frontend_gl.cpp, on OpenGL and GLUT); velmora-sim and the
+// rules tests link frontend_null.cpp, which does nothing, the way a dedicated
+// server links a null renderer.
 #pragma once
 
-namespace board {
-struct Board;
-}
+namespace frontend {
 
-namespace game {
-
-// Compiles the display lists of a new match's board.
-void buildBoardScene(const board::Board* board);
+// Has the board scene compiled for the current board and squad sizes: once
+// per new match, after the armies are placed and the squad sizes drawn.
+void rebuildBoardScene();
 
 // Back on the entry screen: hides the cursor and re-applies the projection
 // for the 45-degree field of view.
 void restoreEntryView();
 
-}  // namespace game
+}  // namespace frontend

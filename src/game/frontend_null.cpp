@@ -1,10 +1,10 @@
 // The front end of a build without graphics: nothing to draw, nothing to show.
 #include "game/frontend.h"
 
-namespace game {
+namespace frontend {
 
-void buildBoardScene(const board::Board*) {}
+void rebuildBoardScene() {}
 
 void restoreEntryView() {}
 
-}  // namespace game
+}  // namespace frontend

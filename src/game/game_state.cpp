@@ -1,4 +1,4 @@
-// The process-wide game variables and their initial values.
+// The process-wide game variables and the values the process starts with.
 #include "game/game_state.h"
 
 #include <cstring>
@@ -7,16 +7,22 @@ namespace game {
 
 namespace {
 
-// The variables behind the getters and setters, with the values the process
-// starts with.
-struct Store {
+// The variables behind the getters and setters, by lifetime.
+struct RunState {
   GamePhase gamePhase = NodeEntry;
   int nodeCount = 0;
   float moveSpeed = 1.0f;
+  int openingSide = 1;
+  ViewMode viewMode = NoPreset;
+  int freeLookActive = 0;
+  int zoomActive = 0;
+  camera::Camera* currentCamera = nullptr;
+};
+
+struct MatchState {
   int matchRunning = 0;
   int awaitingEnter = 0;
   int turnSide = 1;
-  int openingSide = 1;
   int turnStage = 0;
   int squadCursor = -1;
   armies::Piece* currentPiece = nullptr;
@@ -27,78 +33,38 @@ struct Store {
   int chaseCountPiramides = 0;
   int chaseCountEsferas = 0;
   int piecesShown = 0;
-  ViewMode viewMode = NoPreset;
-  int freeLookActive = 0;
-  int zoomActive = 0;
-  camera::Camera* currentCamera = nullptr;
 };
 
-Store store;
+RunState run;
+MatchState match;
 
 }  // namespace
 
-GamePhase gamePhase() { return store.gamePhase; }
-void setGamePhase(GamePhase value) { store.gamePhase = value; }
+// ---- The whole run -----------------------------------------------------------
 
-int nodeCount() { return store.nodeCount; }
-void setNodeCount(int value) { store.nodeCount = value; }
+GamePhase gamePhase() { return run.gamePhase; }
+void setGamePhase(GamePhase value) { run.gamePhase = value; }
 
-float moveSpeed() { return store.moveSpeed; }
-void setMoveSpeed(float value) { store.moveSpeed = value; }
+int nodeCount() { return run.nodeCount; }
+void setNodeCount(int value) { run.nodeCount = value; }
 
-int matchRunning() { return store.matchRunning; }
-void setMatchRunning(int value) { store.matchRunning = value; }
+float moveSpeed() { return run.moveSpeed; }
+void setMoveSpeed(float value) { run.moveSpeed = value; }
 
-int awaitingEnter() { return store.awaitingEnter; }
-void setAwaitingEnter(int value) { store.awaitingEnter = value; }
+int openingSide() { return run.openingSide; }
+void setOpeningSide(int value) { run.openingSide = value; }
 
-int turnSide() { return store.turnSide; }
-void setTurnSide(int value) { store.turnSide = value; }
+ViewMode viewMode() { return run.viewMode; }
+void setViewMode(ViewMode value) { run.viewMode = value; }
 
-int openingSide() { return store.openingSide; }
-void setOpeningSide(int value) { store.openingSide = value; }
+int freeLookActive() { return run.freeLookActive; }
+void setFreeLookActive(int value) { run.freeLookActive = value; }
 
-int turnStage() { return store.turnStage; }
-void setTurnStage(int value) { store.turnStage = value; }
+int zoomActive() { return run.zoomActive; }
+void setZoomActive(int value) { run.zoomActive = value; }
 
-int squadCursor() { return store.squadCursor; }
-void setSquadCursor(int value) { store.squadCursor = value; }
-
-armies::Piece* currentPiece() { return store.currentPiece; }
-void setCurrentPiece(armies::Piece* value) { store.currentPiece = value; }
-
-int moveState() { return store.moveState; }
-void setMoveState(int value) { store.moveState = value; }
-
-int moveDirection() { return store.moveDirection; }
-void setMoveDirection(int value) { store.moveDirection = value; }
-
-int squadSizePiramides() { return store.squadSizePiramides; }
-void setSquadSizePiramides(int value) { store.squadSizePiramides = value; }
-
-int squadSizeEsferas() { return store.squadSizeEsferas; }
-void setSquadSizeEsferas(int value) { store.squadSizeEsferas = value; }
-
-int chaseCountPiramides() { return store.chaseCountPiramides; }
-void setChaseCountPiramides(int value) { store.chaseCountPiramides = value; }
-
-int chaseCountEsferas() { return store.chaseCountEsferas; }
-void setChaseCountEsferas(int value) { store.chaseCountEsferas = value; }
-
-int piecesShown() { return store.piecesShown; }
-void setPiecesShown(int value) { store.piecesShown = value; }
-
-ViewMode viewMode() { return store.viewMode; }
-void setViewMode(ViewMode value) { store.viewMode = value; }
-
-int freeLookActive() { return store.freeLookActive; }
-void setFreeLookActive(int value) { store.freeLookActive = value; }
-
-int zoomActive() { return store.zoomActive; }
-void setZoomActive(int value) { store.zoomActive = value; }
-
-camera::Camera* currentCamera() { return store.currentCamera; }
-void setCurrentCamera(camera::Camera* value) { store.currentCamera = value; }
+camera::Camera* currentCamera() { return run.currentCamera; }
+void setCurrentCamera(camera::Camera* value) { run.currentCamera = value; }
 
 float fieldOfView = 45.0f;
 int frameDelayMs = 0;
@@ -110,25 +76,70 @@ int arrowLeftHeld = 0;
 int arrowRightHeld = 0;
 int arrowUpHeld = 0;
 int arrowDownHeld = 0;
+char textBuffer[kTextBufferSize] = {};
+
+// ---- The match being played ---------------------------------------------------
+
+int matchRunning() { return match.matchRunning; }
+void setMatchRunning(int value) { match.matchRunning = value; }
+
+int awaitingEnter() { return match.awaitingEnter; }
+void setAwaitingEnter(int value) { match.awaitingEnter = value; }
+
+int turnSide() { return match.turnSide; }
+void setTurnSide(int value) { match.turnSide = value; }
+
+int turnStage() { return match.turnStage; }
+void setTurnStage(int value) { match.turnStage = value; }
+
+int squadCursor() { return match.squadCursor; }
+void setSquadCursor(int value) { match.squadCursor = value; }
+
+armies::Piece* currentPiece() { return match.currentPiece; }
+void setCurrentPiece(armies::Piece* value) { match.currentPiece = value; }
+
+int moveState() { return match.moveState; }
+void setMoveState(int value) { match.moveState = value; }
+
+int moveDirection() { return match.moveDirection; }
+void setMoveDirection(int value) { match.moveDirection = value; }
+
+int squadSizePiramides() { return match.squadSizePiramides; }
+void setSquadSizePiramides(int value) { match.squadSizePiramides = value; }
+
+int squadSizeEsferas() { return match.squadSizeEsferas; }
+void setSquadSizeEsferas(int value) { match.squadSizeEsferas = value; }
+
+int chaseCountPiramides() { return match.chaseCountPiramides; }
+void setChaseCountPiramides(int value) { match.chaseCountPiramides = value; }
+
+int chaseCountEsferas() { return match.chaseCountEsferas; }
+void setChaseCountEsferas(int value) { match.chaseCountEsferas = value; }
+
+int piecesShown() { return match.piecesShown; }
+void setPiecesShown(int value) { match.piecesShown = value; }
+
 std::vector<int> squadListPiramides;
 std::vector<int> squadListEsferas;
 std::vector<int> chaseListPiramides;
 std::vector<int> chaseListEsferas;
-char textBuffer[kTextBufferSize] = {};
+
+// ---- Both --------------------------------------------------------------------
 
 void resetGameState() {
-  store = Store{};
+  run = RunState{};
+  match = MatchState{};
   fieldOfView = 45.0f;
   frameDelayMs = 0;
   quitting = 0;
   pointerCaptured = 0;
   pointerCentreX = pointerCentreY = -1;
   arrowLeftHeld = arrowRightHeld = arrowUpHeld = arrowDownHeld = 0;
+  std::memset(textBuffer, 0, sizeof textBuffer);
   squadListPiramides.clear();
   squadListEsferas.clear();
   chaseListPiramides.clear();
   chaseListEsferas.clear();
-  std::memset(textBuffer, 0, sizeof textBuffer);
 }
 
 }  // namespace game

@@ -1,8 +1,9 @@
-// The process-wide game variables shared by every subsystem: the phase, the
-// node count, the pacing of the match, whose turn it is, the acting piece, the
-// camera and pointer modes and the keyboard flags. Each variable of the first
-// group has exactly one getter and one setter, plain reads and writes; the
-// second group is read and written directly. The store holds no logic.
+// The process-wide game variables shared by every subsystem, grouped by how
+// long they live: those of the whole run (phase, node count, speed, view,
+// pointer, keys, camera, pacing) and those of the match being played (turn,
+// cursor, lists, squad sizes, the piece in motion). Most have exactly one
+// getter and one setter, plain reads and writes; the rest are read and
+// written directly. The store holds no logic.
 #pragma once
 
 #include <vector>
@@ -30,11 +31,12 @@ enum ViewMode : int {
   FreeView = 3,
 };
 
-// turnSide codes (the reverse of the Piece record's Side numbering).
+// turnSide codes (the reverse of the Piece record's Side numbering); see
+// game/sides.h for the mapping.
 constexpr int kTurnPiramides = 2;
 constexpr int kTurnEsferas = 1;
 
-// ---- Variables with a getter and a setter ---------------------------------
+// ==== The whole run =========================================================
 
 GamePhase gamePhase();
 void setGamePhase(GamePhase value);
@@ -45,6 +47,41 @@ void setNodeCount(int value);
 float moveSpeed();
 void setMoveSpeed(float value);
 
+// The side that opened the most recent match, coded as turnSide; matches
+// alternate.
+int openingSide();
+void setOpeningSide(int value);
+
+ViewMode viewMode();
+void setViewMode(ViewMode value);
+
+int freeLookActive();
+void setFreeLookActive(int value);
+
+int zoomActive();
+void setZoomActive(int value);
+
+// The one camera, created at start-up; null before.
+camera::Camera* currentCamera();
+void setCurrentCamera(camera::Camera* value);
+
+extern float fieldOfView;  // degrees, 5..45
+extern int frameDelayMs;   // minimum wait of each frame after the scene pass
+extern int quitting;       // set by Esc; a frame then only clears the screen
+extern int pointerCaptured;
+extern int pointerCentreX;
+extern int pointerCentreY;
+extern int arrowLeftHeld;
+extern int arrowRightHeld;
+extern int arrowUpHeld;
+extern int arrowDownHeld;
+
+// The overlay line being drawn: formatted here, then drawn from here.
+constexpr int kTextBufferSize = 256;
+extern char textBuffer[kTextBufferSize];
+
+// ==== The match being played =================================================
+
 int matchRunning();
 void setMatchRunning(int value);
 
@@ -53,9 +90,6 @@ void setAwaitingEnter(int value);
 
 int turnSide();
 void setTurnSide(int value);
-
-int openingSide();
-void setOpeningSide(int value);
 
 int turnStage();
 void setTurnStage(int value);
@@ -87,32 +121,6 @@ void setChaseCountEsferas(int value);
 int piecesShown();
 void setPiecesShown(int value);
 
-ViewMode viewMode();
-void setViewMode(ViewMode value);
-
-int freeLookActive();
-void setFreeLookActive(int value);
-
-int zoomActive();
-void setZoomActive(int value);
-
-// The one camera, created at start-up; null before.
-camera::Camera* currentCamera();
-void setCurrentCamera(camera::Camera* value);
-
-// ---- Variables read and written directly ----------------------------------
-
-extern float fieldOfView;   // degrees, 5..45
-extern int frameDelayMs;    // minimum wait of each frame after the scene pass
-extern int quitting;        // set by Esc; a frame then only clears the screen
-extern int pointerCaptured;
-extern int pointerCentreX;
-extern int pointerCentreY;
-extern int arrowLeftHeld;
-extern int arrowRightHeld;
-extern int arrowUpHeld;
-extern int arrowDownHeld;
-
 // Squad and chase lists: piece indices into the side's army, -1 for an entry
 // that holds no piece. Replaced as a whole whenever rebuilt.
 extern std::vector<int> squadListPiramides;
@@ -120,11 +128,10 @@ extern std::vector<int> squadListEsferas;
 extern std::vector<int> chaseListPiramides;
 extern std::vector<int> chaseListEsferas;
 
-// The overlay line being drawn: formatted here, then drawn from here.
-constexpr int kTextBufferSize = 256;
-extern char textBuffer[kTextBufferSize];
+// ==== Both ====================================================================
 
-// Puts every variable back to the value the process starts with.
+// Puts every variable back to the value the process starts with, so that a
+// run of matches in one process starts as a fresh process would.
 void resetGameState();
 
 }  // namespace game

@@ -13,6 +13,7 @@
 #include "game/frame_logic.h"
 #include "game/game_state.h"
 #include "game/random.h"
+#include "game/sides.h"
 #include "input/match_control.h"
 
 namespace game {
@@ -79,7 +80,7 @@ void tracePieces(std::string& line, char label, const std::vector<armies::Piece>
 
 void traceTurn(std::FILE* out, long long turn) {
   // The turn has passed: turnSide now names the side to move next.
-  const armies::Side moved = turnSide() == kTurnPiramides ? armies::Esferas : armies::Piramides;
+  const armies::Side moved = armies::enemyOf(sideToMove());
   std::fprintf(out, "turn %lld %s phase=%d\n", turn, sideName(moved), static_cast<int>(gamePhase()));
   std::string line;
   tracePieces(line, 'P', armies::armyPiramides);
@@ -141,6 +142,7 @@ bool parseSimOptions(int argc, const char* const* argv, std::uint32_t defaultSee
 }
 
 void runSimulation(const SimOptions& options, std::FILE* out) {
+  resetGameState();
   seedRandom(options.seed);
   setGamePhase(NodeEntry);
   setNodeCount(options.nodes);
@@ -155,7 +157,7 @@ void runSimulation(const SimOptions& options, std::FILE* out) {
     input::startMatch();
     if (options.trace) {
       const board::Board& b = *board::currentBoard();
-      const armies::Side opening = turnSide() == kTurnPiramides ? armies::Piramides : armies::Esferas;
+      const armies::Side opening = sideToMove();
       std::fprintf(out, "match %lld nodes=%d grid=%dx%d boards=%lld squads=%d/%d opening=%s\n", match,
                    options.nodes, b.columns, b.rows, board::boardsMade() - boardsBefore,
                    squadSizePiramides(), squadSizeEsferas(), sideName(opening));

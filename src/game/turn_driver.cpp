@@ -3,40 +3,19 @@
 // passes and Enter is awaited. And the winner test after each finished move.
 #include "game/turn_driver.h"
 
-#include <vector>
-
 #include "armies/armies.h"
 #include "board/board.h"
 #include "game/game_state.h"
+#include "game/sides.h"
 
 namespace game {
 
 namespace {
 
-armies::Side sideToMove() {
-  return turnSide() == kTurnPiramides ? armies::Piramides : armies::Esferas;
-}
-
-int squadSize(armies::Side side) {
-  return side == armies::Piramides ? squadSizePiramides() : squadSizeEsferas();
-}
-
-int chaseCount(armies::Side side) {
-  return side == armies::Piramides ? chaseCountPiramides() : chaseCountEsferas();
-}
-
-const std::vector<int>& squadList(armies::Side side) {
-  return side == armies::Piramides ? squadListPiramides : squadListEsferas;
-}
-
-const std::vector<int>& chaseList(armies::Side side) {
-  return side == armies::Piramides ? chaseListPiramides : chaseListEsferas;
-}
-
 // Takes list entry `entry`; returns the target node of its piece, or -1 when
 // the entry holds no piece.
 int takeEntry(armies::Side side, int entry, bool chasePhase) {
-  const int index = chasePhase ? chaseList(side)[entry] : squadList(side)[entry];
+  const int index = chasePhase ? chaseListOf(side)[entry] : squadListOf(side)[entry];
   if (index == -1) {
     setCurrentPiece(nullptr);
     return -1;
@@ -83,7 +62,7 @@ void advanceTurn() {
   setSquadCursor(squadCursor() + 1);
   int target = -1;
   if (turnStage() == 0) {
-    if (squadCursor() == squadSize(side)) {
+    if (squadCursor() == squadSizeOf(side)) {
       setSquadCursor(-1);
       setTurnStage(1);
       armies::buildChaseList(side);
@@ -91,10 +70,10 @@ void advanceTurn() {
       target = takeEntry(side, squadCursor(), false);
     }
   } else {
-    if (squadCursor() == chaseCount(side)) {
+    if (squadCursor() == chaseCountOf(side)) {
       setSquadCursor(-1);
       setAwaitingEnter(1);
-      setTurnSide(turnSide() == kTurnPiramides ? kTurnEsferas : kTurnPiramides);
+      setTurnSide(turnCodeOf(armies::enemyOf(side)));
       setTurnStage(0);
     } else {
       target = takeEntry(side, squadCursor(), true);

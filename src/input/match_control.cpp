@@ -5,6 +5,7 @@
 #include "board/board.h"
 #include "game/frontend.h"
 #include "game/game_state.h"
+#include "game/sides.h"
 
 namespace input {
 
@@ -39,21 +40,16 @@ void startMatch() {
   armies::buildSquadList(armies::Piramides, game::squadSizePiramides());
   armies::drawSquadSize(armies::Esferas);
   armies::buildSquadList(armies::Esferas, game::squadSizeEsferas());
-  board::rebuildBoardScene();
+  frontend::rebuildBoardScene();
 
   // The opening side's squad list ends at the first step of the driver, so
   // its first turn uses only its (empty) chase list.
   // Matches alternate: the side that did not open the last match opens this one.
+  const armies::Side opening = armies::enemyOf(game::sideOfTurnCode(game::openingSide()));
+  game::setSquadCursor(game::squadSizeOf(opening) - 1);
   game::setTurnStage(0);
-  if (game::openingSide() == game::kTurnEsferas) {
-    game::setSquadCursor(game::squadSizePiramides() - 1);
-    game::setTurnSide(game::kTurnPiramides);
-    game::setOpeningSide(game::kTurnPiramides);
-  } else {
-    game::setSquadCursor(game::squadSizeEsferas() - 1);
-    game::setTurnSide(game::kTurnEsferas);
-    game::setOpeningSide(game::kTurnEsferas);
-  }
+  game::setTurnSide(game::turnCodeOf(opening));
+  game::setOpeningSide(game::turnCodeOf(opening));
   togglePause();
 }
 
@@ -64,16 +60,18 @@ void returnToEntry() {
   game::setPiecesShown(0);
   game::setSquadCursor(-1);
   game::fieldOfView = 45.0f;
-  game::restoreEntryView();
+  frontend::restoreEntryView();
 }
 
 void togglePause() {
   if (game::awaitingEnter() == 0) game::setMatchRunning(game::matchRunning() == 1 ? 0 : 1);
 }
 
-void pressEnter() {
+bool pressEnter() {
   switch (game::gamePhase()) {
     case game::NodeEntry:
+      startMatch();
+      return true;
     case game::PiramidesWon:
     case game::EsferasWon:
       startMatch();
@@ -87,6 +85,7 @@ void pressEnter() {
       }
       break;
   }
+  return false;
 }
 
 void pressPlus() {

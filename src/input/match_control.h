@@ -15,10 +15,10 @@ void returnToEntry();
 // F5: pauses or resumes a running match; ignored while Enter is awaited.
 void togglePause();
 
-// Enter, by phase: sets up a match on the entry screen (the caller then
-// selects the top view), continues after a turn while playing, sets up a new
-// match after a win.
-void pressEnter();
+// Enter, by phase: sets up a match on the entry screen, continues after a
+// turn while playing, sets up a new match after a win. True when it set up a
+// match from the entry screen, which the caller then shows in the top view.
+bool pressEnter();
 
 // + and -: the node count on the entry screen, the move speed between turns.
 void pressPlus();

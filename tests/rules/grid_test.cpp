@@ -2,7 +2,7 @@
 // inside the grid, with the draw pattern that makes a seed reproduce a board.
 #include <gtest/gtest.h>
 
-#include "board/board.h"
+#include "board/board_local.h"
 #include "game/game_state.h"
 #include "game/random.h"
 #include "test_support.h"

@@ -3,7 +3,7 @@
 // zero-filled allocation per step, and a linked registry of trails.
 #pragma once
 
-#include "board/board.h"
+#include "board/board_local.h"
 
 namespace literal {
 

@@ -94,20 +94,20 @@ TEST_F(Keys, MatchesAlternateTheOpeningSideHoweverTheyEnd) {
 }
 
 TEST_F(Keys, EnterDependsOnThePhase) {
-  input::pressEnter();  // entry screen: a new match
+  EXPECT_TRUE(input::pressEnter());  // entry screen: a new match, shown from above
   EXPECT_EQ(game::gamePhase(), game::Playing);
   EXPECT_EQ(game::matchRunning(), 1);
 
   game::runFrameLogic();
   const int stage = game::turnStage();
-  input::pressEnter();  // playing, turn not over: nothing
+  EXPECT_FALSE(input::pressEnter());  // playing, turn not over: nothing
   EXPECT_EQ(game::turnStage(), stage);
   EXPECT_EQ(game::awaitingEnter(), 0);
 
   playToEndOfTurn();
   armies::armyEsferas[0].state = armies::Returning;  // taken back into a full squad
   game::setSquadSizeEsferas(24);
-  input::pressEnter();  // between turns: both squads rebuilt, play on
+  EXPECT_FALSE(input::pressEnter());  // between turns: both squads rebuilt, play on
   EXPECT_EQ(game::awaitingEnter(), 0);
   EXPECT_EQ(game::turnStage(), 0);
   EXPECT_EQ(game::squadCursor(), -1);
@@ -118,7 +118,7 @@ TEST_F(Keys, EnterDependsOnThePhase) {
 
   game::setGamePhase(game::EsferasWon);  // after a win Enter sets up a new match at once
   const long long boards = board::boardsMade();
-  input::pressEnter();
+  EXPECT_FALSE(input::pressEnter());  // the view stays as it was
   EXPECT_GT(board::boardsMade(), boards);
   EXPECT_EQ(game::gamePhase(), game::Playing);
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "armies/armies.h"
-#include "board/board.h"
+#include "board/board_local.h"
 #include "game/game_state.h"
 #include "game/random.h"
 #include "test_support.h"

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "armies/armies.h"
-#include "board/board.h"
+#include "board/board_local.h"
 #include "game/game_state.h"
 #include "game/random.h"
 #include "test_support.h"

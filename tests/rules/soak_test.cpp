@@ -7,7 +7,7 @@
 #include <string>
 
 #include "armies/armies.h"
-#include "board/board.h"
+#include "board/board_local.h"
 #include "game/frame_logic.h"
 #include "game/game_state.h"
 #include "game/random.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "armies/armies.h"
-#include "board/board.h"
+#include "board/board_local.h"
 
 namespace testing_support {
 

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "board/board.h"
+#include "board/board_local.h"
 #include "game/game_state.h"
 #include "game/random.h"
 #include "literal_trail_search.h"

@@ -2,7 +2,7 @@
 // exact trails and draws, the rules of a step, the board check, the registry.
 #include <gtest/gtest.h>
 
-#include "board/board.h"
+#include "board/board_local.h"
 #include "game/game_state.h"
 #include "game/random.h"
 #include "test_support.h"

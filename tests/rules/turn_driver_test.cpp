@@ -202,4 +202,34 @@ TEST(Frames, DriverDoesNotRunAMatchOfAnotherNodeCount) {
   EXPECT_NE(framesToEndOfTurn(), -1);
 }
 
+TEST(Frames, PieceInMotionHoldsWhileTheNodeCountDiffersFromItsMatch) {
+  // F2 and F5 let the old match run on behind the entry screen; a + there
+  // while a piece is between nodes must not have it arrive on a board of
+  // another size.
+  testing_support::resetAll(120, 8);
+  input::startMatch();
+  game::runFrameLogic();
+  game::runFrameLogic();
+  input::pressEnter();
+  input::returnToEntry();
+  input::togglePause();
+  for (int i = 0; i < 200 && game::moveState() != 1; ++i) game::runFrameLogic();
+  ASSERT_EQ(game::moveState(), 1);
+  Piece& moving = *game::currentPiece();
+  const Piece before = moving;
+  input::pressPlus();
+  for (int i = 0; i < 40; ++i) game::runFrameLogic();
+  EXPECT_EQ(moving.x, before.x);
+  EXPECT_EQ(moving.z, before.z);
+  EXPECT_EQ(moving.node, before.node);
+  EXPECT_EQ(game::moveState(), 1);
+
+  input::pressMinus();  // the match's own size again: the move completes on its board
+  for (int i = 0; i < 40 && game::moveState() == 1; ++i) game::runFrameLogic();
+  EXPECT_NE(moving.node, before.node);
+  const board::FloorPoint at = board::nodeFloorPoint(moving.node, board::currentBoard()->columns);
+  EXPECT_EQ(moving.x, at.x);
+  EXPECT_EQ(moving.z, at.z);
+}
+
 }  // namespace
