@@ -57,6 +57,20 @@ Pose presetPose(int viewMode, int columns, int rows);
 // Puts a pose on the camera, keeping its rates.
 void placeCamera(Camera& camera, const Pose& pose);
 
+// The free camera's height keys: Z lowers it by 5 while it is above 50, X
+// raises it by 5 while it is below 950, and only in the free view. True when
+// the camera moved (the caller then reloads the view).
+bool lowerFreeCamera(Camera& camera);
+bool raiseFreeCamera(Camera& camera);
+
+// The arithmetic of the mouse, on the captured pointer's offset from the
+// screen centre: turns the current camera by 0.06 degrees a pixel, or widens
+// the field of view by a degree per 20 pixels down, within 5..45. Both do
+// nothing without a capture or at the centre itself, and say whether they
+// acted.
+bool turnByPointer(int x, int y);
+bool zoomByPointer(int x, int y);
+
 // ---- On OpenGL and GLUT (camera_view.cpp) ---------------------------------
 
 // Loads the camera's view matrix into the modelview matrix.
@@ -65,9 +79,8 @@ void applyCamera(const Camera& camera);
 // updateMotion, then applyCamera.
 void updateAndApplyCamera(Camera& camera);
 
-// The captured pointer's offset from the screen centre turns the camera
-// (mouseLook) or changes the field of view (mouseZoom); the pointer is
-// warped back to the centre.
+// turnByPointer and zoomByPointer with the pointer warped back to the
+// centre and the view or projection reloaded.
 void mouseLook(int x, int y);
 void mouseZoom(int x, int y);
 

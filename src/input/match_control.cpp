@@ -23,6 +23,16 @@ constexpr float kFastest = 16;
 float fasterSpeed(float v) { return v == 1 ? 2 : v == 2 ? 4 : v == 4 ? 8 : 16; }
 float slowerSpeed(float v) { return v == 2 ? 1 : v == 4 ? 2 : v == 8 ? 4 : 8; }
 
+int& heldFlag(Arrow arrow) {
+  switch (arrow) {
+    case kArrowLeft: return game::arrowLeftHeld;
+    case kArrowRight: return game::arrowRightHeld;
+    case kArrowUp: return game::arrowUpHeld;
+    case kArrowDown: break;
+  }
+  return game::arrowDownHeld;
+}
+
 }  // namespace
 
 void startMatch() {
@@ -95,6 +105,20 @@ void pressPlus() {
     game::setMoveSpeed(fasterSpeed(game::moveSpeed()));
   }
 }
+
+bool pressReturnToEntry() {
+  if (game::gamePhase() == game::NodeEntry) return false;
+  returnToEntry();
+  return true;
+}
+
+bool viewKeysApply() { return game::gamePhase() != game::NodeEntry; }
+
+void pressArrow(Arrow arrow) {
+  if (game::viewMode() == game::FreeView) heldFlag(arrow) = 1;
+}
+
+void releaseArrow(Arrow arrow) { heldFlag(arrow) = 0; }
 
 void pressMinus() {
   if (game::gamePhase() == game::NodeEntry) {

@@ -24,4 +24,16 @@ bool pressEnter();
 void pressPlus();
 void pressMinus();
 
+// F2: back to the entry screen, unless it is shown already. True when it went.
+bool pressReturnToEntry();
+
+// 1, 2 and 3 choose a camera set-up once a match has been set up.
+bool viewKeysApply();
+
+// The arrow keys glide the free camera: a press holds its arrow only in the
+// free view, a release lets go of it in any view.
+enum Arrow { kArrowLeft, kArrowRight, kArrowUp, kArrowDown };
+void pressArrow(Arrow arrow);
+void releaseArrow(Arrow arrow);
+
 }  // namespace input

@@ -420,26 +420,30 @@ DibStatus decodeDib(const std::uint8_t* data, std::size_t size, RgbImage* out) {
   return DibStatus::Ok;
 }
 
-std::optional<RgbImage> loadDibImage(const char* fileName) {
+std::optional<RgbImage> readDibImage(const char* fileName, DibFailure* failure) {
+  failure->text[0] = '\0';
   FileBytes bytes;
   const ReadResult read =
       fileName != nullptr ? readWholeFile(fileName, &bytes) : ReadResult::Failed;
   if (read == ReadResult::Failed) {
-    char text[256];
-    openFailureText(fileName, text);
-    showMessageBox("Error", text);
-    return std::nullopt;
-  }
-  if (read == ReadResult::OutOfMemory) {
-    showMessageBox("Error", dibStatusText(DibStatus::OutOfMemory));
+    openFailureText(fileName, failure->text);
     return std::nullopt;
   }
   RgbImage image;
-  const DibStatus status = decodeDib(bytes.data, bytes.size, &image);
+  const DibStatus status = read == ReadResult::OutOfMemory
+                               ? DibStatus::OutOfMemory
+                               : decodeDib(bytes.data, bytes.size, &image);
   if (status != DibStatus::Ok) {
-    showMessageBox("Error", dibStatusText(status));
+    std::snprintf(failure->text, sizeof failure->text, "%s", dibStatusText(status));
     return std::nullopt;
   }
+  return image;
+}
+
+std::optional<RgbImage> loadDibImage(const char* fileName) {
+  DibFailure failure;
+  std::optional<RgbImage> image = readDibImage(fileName, &failure);
+  if (!image) showMessageBox("Error", failure.text);
   return image;
 }
 

@@ -67,9 +67,17 @@ int dibColourCount(const DibHeader& header);
 // failure `out` is left empty and the reason is returned.
 DibStatus decodeDib(const std::uint8_t* data, std::size_t size, RgbImage* out);
 
-// Reads and decodes a BMP file. On failure shows the box titled "Error" with
-// the reason, releases everything and returns nothing. A file that cannot be
-// read gives "Failed to open DIB file <name>.\n", cut to 255 characters.
+// What a picture that cannot be used tells the user.
+struct DibFailure {
+  char text[256] = {};
+};
+
+// Reads and decodes a BMP file; on failure releases everything, puts the
+// reason into *failure and returns nothing. A file that cannot be read gives
+// "Failed to open DIB file <name>.\n", cut to 255 characters.
+std::optional<RgbImage> readDibImage(const char* fileName, DibFailure* failure);
+
+// readDibImage, with a failure shown in the box titled "Error".
 std::optional<RgbImage> loadDibImage(const char* fileName);
 
 }  // namespace render

@@ -11,7 +11,7 @@
 #include <cstdlib>
 
 #include "render/dib_image.h"
-#include "render/message_box.h"
+#include "render/box_over_game.h"
 
 namespace render {
 
@@ -59,12 +59,14 @@ unsigned int loadTexture(const char* fileName) {
   if (fileName == nullptr) return ~0u;
   std::FILE* file = std::fopen(fileName, "rb");
   if (file == nullptr) {
-    showMessageBox("Error!", fileName);
+    showBoxLeavingGame("Error!", fileName);
     std::exit(0);
   }
   std::fclose(file);
-  const std::optional<RgbImage> image = loadDibImage(fileName);
+  DibFailure failure;
+  const std::optional<RgbImage> image = readDibImage(fileName, &failure);
   if (!image) {
+    showBoxOverGame("Error", failure.text);
     static const std::uint8_t kWhite[3] = {255, 255, 255};
     return makeTexture(1, 1, kWhite);
   }
