@@ -23,8 +23,12 @@ void uploadFontTexture(const GlfFont& font, const GlfTexels& texels) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+  // The file's rows are packed (two bytes a texel, no padding); OpenGL's
+  // default alignment of 4 would read past the texels of an odd width.
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glTexImage2D(GL_TEXTURE_2D, 0, 2, font.textureWidth, font.textureHeight, 0, GL_LUMINANCE_ALPHA,
                GL_UNSIGNED_BYTE, texels.bytes.get());
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
 }
 
 }  // namespace
