@@ -1,7 +1,6 @@
-// Where the board scene's tiles, bars, walls, rim and backdrop land in the
-// world, worked out from the same tables the display lists are compiled
-// from, on the default 12 x 10 board; and which picture a home-corner disk
-// shows for each squad size.
+// Where the board scene's tiles, bars, walls and rim land in the world,
+// worked out from the same tables the display lists are compiled from, on the
+// default 12 x 10 board; and which picture a home-corner disk shows.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -44,6 +43,12 @@ Vec3 minus(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b
 // The front-face direction of a quad wound counter-clockwise.
 Vec3 frontOf(const Vec3 (&q)[4]) { return cross(minus(q[1], q[0]), minus(q[2], q[1])); }
 
+Box boxOf(const Vec3 (&q)[4]) {
+  Box box;
+  for (const Vec3& p : q) extend(box, p);
+  return box;
+}
+
 // The world corners of panel j of a run.
 void panelCorners(const render::PanelRun& run, int j, Vec3 (&out)[4]) {
   const Vec3 t = render::runTranslation(run, kColumns, kRows);
@@ -74,27 +79,17 @@ void nodeQuadCorners(const Quad& quad, int row, int column, Vec3 (&out)[4]) {
   }
 }
 
-TEST(SceneTransform, QuarterTurnAboutXTakesYToZ) {
-  const render::Rotation quarter = {true, 90, {1, 0, 0}};
-  const Vec3 p = render::placePoint({0, 0, 0}, quarter, {1, 2, 3});
-  EXPECT_NEAR(p.x, 1, kTolerance);
-  EXPECT_NEAR(p.y, -3, kTolerance);
-  EXPECT_NEAR(p.z, 2, kTolerance);
-}
-
 TEST(FloorTiles, CoverTheBoardFlatFacingUpWithOverlappingEdges) {
   Box all;
   for (int r = 0; r < kRows; ++r) {
     for (int c = 0; c < kColumns; ++c) {
       Vec3 q[4];
       nodeQuadCorners(render::kFloorTile, r, c, q);
-      Box tile;
-      for (const Vec3& p : q) {
-        extend(tile, p);
-        extend(all, p);
-      }
-      expectBox(tile, {16.0f * c - 8.05f, 0, 16.0f * r - 8.05f},
-                {16.0f * c + 8.05f, 0, 16.0f * r + 8.05f});
+      for (const Vec3& p : q) extend(all, p);
+      // 16.1 wide on a 16 grid: neighbours overlap and leave no seam.
+      const Box tile = boxOf(q);
+      EXPECT_NEAR(tile.high.x - tile.low.x, 16.1f, kTolerance);
+      EXPECT_NEAR(tile.high.z - tile.low.z, 16.1f, kTolerance);
       EXPECT_GT(frontOf(q).y, 0) << "tile " << r << "," << c;
     }
   }
@@ -103,40 +98,19 @@ TEST(FloorTiles, CoverTheBoardFlatFacingUpWithOverlappingEdges) {
 
 TEST(PassageBars, RightAndDownBarsLieFlatBetweenNeighboursFacingUp) {
   Vec3 q[4];
-  Box right;
   nodeQuadCorners(render::kRightBar, 2, 3, q);
-  for (const Vec3& p : q) extend(right, p);
-  expectBox(right, {51, 0.2f, 30.4f}, {61, 0.2f, 33.4f});
+  expectBox(boxOf(q), {51, 0.2f, 30.4f}, {61, 0.2f, 33.4f});
   EXPECT_GT(frontOf(q).y, 0);
-
-  Box down;
   nodeQuadCorners(render::kDownBar, 2, 3, q);
-  for (const Vec3& p : q) extend(down, p);
-  expectBox(down, {46.6f, 0.2f, 35}, {49.6f, 0.2f, 45});
+  expectBox(boxOf(q), {46.6f, 0.2f, 35}, {49.6f, 0.2f, 45});
   EXPECT_GT(frontOf(q).y, 0);
 }
 
 TEST(Walls, StandAroundTheTilesFromBelowTheFloorToHeightEight) {
-  const Box nearWall = runBox(render::kWallRuns[0]);
-  const Box farWall = runBox(render::kWallRuns[1]);
-  const Box leftWall = runBox(render::kWallRuns[2]);
-  const Box rightWall = runBox(render::kWallRuns[3]);
-  expectBox(nearWall, {-8, -8.5f, -8}, {184, 8, -8});
-  expectBox(farWall, {-8, -8.5f, 151.9f}, {184, 8, 151.9f});
-  expectBox(leftWall, {-8, -8.5f, -8}, {-8, 8, 152});
-  expectBox(rightWall, {183.9f, -8.5f, -8.1f}, {183.9f, 8, 151.9f});
-}
-
-TEST(Walls, RightWallPanelsRunFromTheLastRowBack) {
-  const render::PanelRun& right = render::kWallRuns[3];
-  for (int j = 0; j < kRows; ++j) {
-    Vec3 q[4];
-    panelCorners(right, j, q);
-    Box panel;
-    for (const Vec3& p : q) extend(panel, p);
-    const float row = static_cast<float>(kRows - 1 - j);
-    EXPECT_NEAR((panel.low.z + panel.high.z) / 2, 16 * row - 0.1f, kTolerance) << "panel " << j;
-  }
+  expectBox(runBox(render::kWallRuns[0]), {-8, -8.5f, -8}, {184, 8, -8});
+  expectBox(runBox(render::kWallRuns[1]), {-8, -8.5f, 151.9f}, {184, 8, 151.9f});
+  expectBox(runBox(render::kWallRuns[2]), {-8, -8.5f, -8}, {-8, 8, 152});
+  expectBox(runBox(render::kWallRuns[3]), {183.9f, -8.5f, -8.1f}, {183.9f, 8, 151.9f});
 }
 
 TEST(Rim, OuterFacesStandTwentyFourOutAndTwentyThreePointEightOnTheFarSide) {
@@ -153,34 +127,6 @@ TEST(Rim, TopsFrameTheWallsAndCloseTheCorners) {
   expectBox(runBox(render::kRimRuns[4]), {-24, 8, -24}, {-7.9f, 8, 168});
   // The right top's last panel reaches 0.05 past the far face's 16R + 8.
   expectBox(runBox(render::kRimRuns[6]), {183.8f, 7.95f, -24}, {200, 7.95f, 168.05f});
-}
-
-TEST(PanelRuns, CountTwoPerSideForWallsAndFourPlusTwelveForTheRim) {
-  int walls = 0;
-  int rim = 0;
-  for (const render::PanelRun& run : render::kWallRuns) walls += render::panelCount(run, 12, 10);
-  for (const render::PanelRun& run : render::kRimRuns) rim += render::panelCount(run, 12, 10);
-  EXPECT_EQ(walls, 2 * (12 + 10));
-  EXPECT_EQ(rim, 4 * (12 + 10) + 12);
-}
-
-TEST(Backdrop, FillsTheViewFacingTheEyeMirroredLeftToRight) {
-  // The scene pass calls the list under an identity view moved by (-600, 600, -1000).
-  const render::PlacedQuad& square = render::kBackdropSquare;
-  const Vec3 placement = {-600, 600, -1000};
-  Vec3 q[4];
-  Box box;
-  for (int k = 0; k < 4; ++k) {
-    q[k] = render::addVec3(
-        placement, render::placePoint(square.translate, square.rotation, square.corners[k].position));
-    extend(box, q[k]);
-  }
-  expectBox(box, {-600, -600, -1000}, {600, 600, -1000});
-  EXPECT_GT(frontOf(q).z, 0);
-  for (int k = 0; k < 4; ++k) {
-    EXPECT_NEAR(q[k].x, square.corners[k].s == 0 ? 600 : -600, kTolerance);
-    EXPECT_NEAR(q[k].y, square.corners[k].t == 1 ? 600 : -600, kTolerance);
-  }
 }
 
 TEST(CornerDiskStance, TheThreeDrawnSizesShowDefenceMiddleAndAttack) {
