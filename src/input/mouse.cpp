@@ -1,0 +1,67 @@
+// The mouse on GLUT. Both buttons share one capture: the first release ends
+// it for both.
+#include "input/mouse.h"
+
+#include <GL/freeglut.h>
+
+#include "camera/camera.h"
+#include "game/game_state.h"
+
+namespace input {
+
+namespace {
+
+constexpr int kScreenCentreX = 512;
+constexpr int kScreenCentreY = 384;
+
+bool inFreeView() { return game::viewMode() == game::FreeView; }
+
+}  // namespace
+
+void capturePointer(int, int) {
+  if (game::pointerCaptured == 1) return;
+  game::pointerCaptured = 1;
+  if (game::pointerCentreX < 0) {
+    // Once per run: later captures keep this centre.
+    game::pointerCentreX = glutGet(GLUT_WINDOW_WIDTH) / 2;
+    game::pointerCentreY = glutGet(GLUT_WINDOW_HEIGHT) / 2;
+  }
+  glutSetCursor(GLUT_CURSOR_CROSSHAIR);
+  glutWarpPointer(game::pointerCentreX, game::pointerCentreY);
+}
+
+void releasePointer(int x, int y) {
+  if (game::pointerCaptured == 0) return;
+  game::pointerCaptured = 0;
+  glutSetCursor(GLUT_CURSOR_LEFT_ARROW);
+  glutWarpPointer(x, y);
+}
+
+void onMouse(int button, int state, int x, int y) {
+  if (!inFreeView()) return;
+  if (button == GLUT_LEFT_BUTTON) {
+    if (game::freeLookActive() == 0 && state == GLUT_DOWN) {
+      game::setFreeLookActive(1);
+      capturePointer(x, y);
+    } else {
+      game::setFreeLookActive(0);
+      releasePointer(kScreenCentreX, kScreenCentreY);
+    }
+  } else if (button == GLUT_RIGHT_BUTTON) {
+    // Press and release alike toggle the zoom: on while the button is held.
+    if (game::zoomActive() == 0) {
+      game::setZoomActive(1);
+      capturePointer(x, y);
+    } else {
+      game::setZoomActive(0);
+      releasePointer(kScreenCentreX, kScreenCentreY);
+    }
+  }
+}
+
+void onMotion(int x, int y) {
+  if (game::freeLookActive() == 1 && inFreeView()) camera::mouseLook(x, y);
+  if (game::zoomActive() == 1 && inFreeView()) camera::mouseZoom(x, y);
+}
+
+}  // namespace input
