@@ -75,6 +75,9 @@ void displayFrame() {
 
   frameMovementStep();
   if (gamePhase() != NodeEntry) drawScenePass();
+  // Hands the scene to the rasterizer now, so that it is drawn while this
+  // frame waits out its delay rather than after it.
+  glFlush();
 
   const int stamp = glutGet(GLUT_ELAPSED_TIME);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
