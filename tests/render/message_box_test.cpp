@@ -10,8 +10,9 @@
 #include <sstream>
 #include <thread>
 
-#include "headless_display.h"
 #include "render/message_box.h"
+#include "support/processes.h"
+#include "support/x_session.h"
 
 // Last: Xlib's macros (None, Bool, ...) would clash with GoogleTest's names.
 #include <X11/Xlib.h>
