@@ -67,13 +67,17 @@ int countXError(Display*, XErrorEvent*) {
 // Each test process starts its search at its own number, so that one test's
 // server never takes the number of a server another test is just stopping
 // (whose exit would remove the new server's socket).
+// -noreset: by default Xvfb resets whenever its last client leaves, and a
+// client connecting during the reset (the program under test, right after
+// the readiness probe or an xdotool call) has its connection closed.
 bool startXvfb(HeadlessDisplay* display) {
   const int first = 100 + static_cast<int>(getpid() % 300) * 3;
   for (int number = first; number < first + 60; ++number) {
     if (!displayFree(number)) continue;
     const std::string name = ":" + std::to_string(number);
     const pid_t pid =
-        spawnProgram({"Xvfb", name, "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, "", "", "");
+        spawnProgram({"Xvfb", name, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"},
+                     "", "", "");
     if (pid < 0) return false;
     if (serverAnswers(pid, number)) {
       display->pid = pid;
