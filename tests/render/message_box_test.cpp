@@ -1,17 +1,16 @@
 // The message box on a private headless X server: found by its title, closed
-// by each way a user closes it, and never left hanging; and on stderr when
-// there is no display at all.
+// by each way a user closes it, with real keys and clicks through the server,
+// and never left hanging; and on stderr when there is no display at all.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <sstream>
-#include <thread>
 
-#include "headless_display.h"
 #include "render/message_box.h"
+#include "support/processes.h"
+#include "support/x_input.h"
+#include "support/x_session.h"
 
 // Last: Xlib's macros (None, Bool, ...) would clash with GoogleTest's names.
 #include <X11/Xlib.h>
@@ -49,8 +48,13 @@ class MessageBoxOnXvfb : public testing::Test {
     return id;
   }
 
-  void xdotool(const std::string& arguments) {
-    xtest::runOutput("xdotool " + arguments, display_.name);
+  // There is no window manager: the box must take the keyboard focus itself.
+  bool waitForFocus(const std::string& id) {
+    for (int waited = 0; waited < kFindMs; waited += 50) {
+      if (xtest::runOutput("xdotool getwindowfocus -f", display_.name) == id + "\n") return true;
+      xtest::pauseMs(50);
+    }
+    return false;
   }
 
   // The box program ended by itself, normally, after the box had closed.
@@ -74,34 +78,48 @@ TEST_F(MessageBoxOnXvfb, EnterSpaceAndEscapeCloseItOtherKeysDoNot) {
   for (const char* key : {"Return", "space", "Escape"}) {
     const std::string id = showBox("Error!");
     ASSERT_FALSE(id.empty());
-    xdotool("key --window " + id + " a Tab F1");
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    EXPECT_TRUE(xtest::stillRunning(boxPid_));
-    xdotool("key --window " + id + " " + key);
+    ASSERT_TRUE(waitForFocus(id)) << "the box never took the keyboard focus";
+    // With the pointer off the box, keys reach it only through its focus.
+    ASSERT_TRUE(xtest::moveMouse(display_.name, 0, 0));
+    ASSERT_TRUE(xtest::pressKeys(display_.name, "a Tab F1"));
+    xtest::pauseMs(200);
+    EXPECT_TRUE(xtest::stillRunning(boxPid_)) << "closed by a key other than " << key;
+    ASSERT_TRUE(xtest::pressKeys(display_.name, key));
     expectClosed();
   }
 }
 
-TEST_F(MessageBoxOnXvfb, ClickOnOkClosesItAndAClickElsewhereDoesNot) {
+TEST_F(MessageBoxOnXvfb, ALeftClickOnOkClosesItOtherClicksDoNot) {
   const std::string id = showBox("Error");
   ASSERT_FALSE(id.empty());
-  std::istringstream geometry(
-      xtest::runOutput("xdotool getwindowgeometry --shell " + id, display_.name));
-  int width = 0;
-  int height = 0;
-  for (std::string line; std::getline(geometry, line);) {
-    if (line.rfind("WIDTH=", 0) == 0) width = std::stoi(line.substr(6));
-    if (line.rfind("HEIGHT=", 0) == 0) height = std::stoi(line.substr(7));
-  }
-  ASSERT_GT(width, 0);
-  const render::BoxRect ok = render::messageBoxButton(width, height);
+  xtest::WindowGeometry box;
+  ASSERT_TRUE(xtest::windowGeometry(id, display_.name, &box));
+  const render::BoxRect ok = render::messageBoxButton(box.width, box.height);
+  const int okX = box.x + ok.x + ok.width / 2;
+  const int okY = box.y + ok.y + ok.height / 2;
+  const int besideX = box.x + 5;
+  const int besideY = box.y + 5;
 
-  xdotool("mousemove --window " + id + " 5 5 click 1");
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  EXPECT_TRUE(xtest::stillRunning(boxPid_));
+  ASSERT_TRUE(xtest::moveMouse(display_.name, besideX, besideY));
+  ASSERT_TRUE(xtest::click(display_.name, 1));
+  xtest::pauseMs(300);
+  EXPECT_TRUE(xtest::stillRunning(boxPid_)) << "closed by a click beside OK";
 
-  xdotool("mousemove --window " + id + " " + std::to_string(ok.x + ok.width / 2) + " " +
-          std::to_string(ok.y + ok.height / 2) + " click 1");
+  // Pressed on OK, then dragged off before letting go: a user changing
+  // their mind.
+  ASSERT_TRUE(xtest::moveMouse(display_.name, okX, okY));
+  ASSERT_TRUE(xtest::mouseDown(display_.name, 1));
+  ASSERT_TRUE(xtest::moveMouse(display_.name, besideX, besideY));
+  ASSERT_TRUE(xtest::mouseUp(display_.name, 1));
+  xtest::pauseMs(300);
+  EXPECT_TRUE(xtest::stillRunning(boxPid_)) << "closed by a press on OK released beside it";
+
+  ASSERT_TRUE(xtest::moveMouse(display_.name, okX, okY));
+  ASSERT_TRUE(xtest::click(display_.name, 3));
+  xtest::pauseMs(300);
+  EXPECT_TRUE(xtest::stillRunning(boxPid_)) << "closed by a right click on OK";
+
+  ASSERT_TRUE(xtest::click(display_.name, 1));
   expectClosed();
 }
 

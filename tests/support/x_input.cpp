@@ -1,0 +1,51 @@
+// Real input through xdotool, without its --window option.
+#include "support/x_input.h"
+
+#include <sstream>
+#include <vector>
+
+#include "support/processes.h"
+
+namespace xtest {
+
+namespace {
+
+bool xdotool(const std::string& displayName, std::vector<std::string> arguments) {
+  arguments.insert(arguments.begin(), "xdotool");
+  return runProgram(arguments, displayName, nullptr, nullptr, 10000) == 0;
+}
+
+}  // namespace
+
+bool pressKeys(const std::string& displayName, const std::string& keys) {
+  std::vector<std::string> arguments = {"key"};
+  std::istringstream words(keys);
+  for (std::string key; words >> key;) arguments.push_back(key);
+  return arguments.size() > 1 && xdotool(displayName, arguments);
+}
+
+bool keyDown(const std::string& displayName, const std::string& key) {
+  return xdotool(displayName, {"keydown", key});
+}
+
+bool keyUp(const std::string& displayName, const std::string& key) {
+  return xdotool(displayName, {"keyup", key});
+}
+
+bool moveMouse(const std::string& displayName, int x, int y) {
+  return xdotool(displayName, {"mousemove", std::to_string(x), std::to_string(y)});
+}
+
+bool mouseDown(const std::string& displayName, int button) {
+  return xdotool(displayName, {"mousedown", std::to_string(button)});
+}
+
+bool mouseUp(const std::string& displayName, int button) {
+  return xdotool(displayName, {"mouseup", std::to_string(button)});
+}
+
+bool click(const std::string& displayName, int button) {
+  return xdotool(displayName, {"click", std::to_string(button)});
+}
+
+}  // namespace xtest
