@@ -11,7 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "headless_display.h"
+#include "support/processes.h"
+#include "support/x_session.h"
 #include "render/texture_font.h"
 
 // The GL driver keeps allocations of its own until exit; reads out of bounds

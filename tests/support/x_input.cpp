@@ -17,11 +17,14 @@ bool xdotool(const std::string& displayName, std::vector<std::string> arguments)
 
 }  // namespace
 
+// Keys go in at a person's pace: a program that reads its input once a frame
+// may take a release followed at once by a press of the same key for the
+// keyboard's auto-repeat, and drop both (freeglut does, with repeat off).
 bool pressKeys(const std::string& displayName, const std::string& keys) {
-  std::vector<std::string> arguments = {"key"};
+  std::vector<std::string> arguments = {"key", "--delay", "150"};
   std::istringstream words(keys);
   for (std::string key; words >> key;) arguments.push_back(key);
-  return arguments.size() > 1 && xdotool(displayName, arguments);
+  return arguments.size() > 3 && xdotool(displayName, arguments);
 }
 
 bool keyDown(const std::string& displayName, const std::string& key) {
