@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build test run bench fuzz clean
+.PHONY: deps build test run bench bench-game fuzz clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -29,6 +29,10 @@ run: build
 bench: build
 	/usr/bin/time -v $(BUILD)/velmora-sim --nodes 120 --matches 1000 --seed 1
 	/usr/bin/time -v $(BUILD)/velmora-sim --nodes 510 --matches 100 --seed 1
+
+# Frames per second and CPU use of the real game on a private X server.
+bench-game: build
+	scripts/bench-game.sh $(BUILD)
 
 # Each libFuzzer target for FUZZ_SECONDS under AddressSanitizer.
 fuzz: deps
