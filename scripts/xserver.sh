@@ -36,7 +36,7 @@ need_root() {
 need_programs() {
   if ! command -v Xorg >/dev/null 2>&1 || ! command -v xdpyinfo >/dev/null 2>&1 ||
      [ ! -e /usr/lib/xorg/modules/drivers/dummy_drv.so ]; then
-    say "Xorg, its dummy video driver or xdpyinfo is missing (scripts/install-deps.sh installs them)"
+    say "Xorg, its dummy video driver or xdpyinfo is missing (scripts/install-deps.sh adds them)"
     exit 77
   fi
 }
