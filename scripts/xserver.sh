@@ -10,6 +10,8 @@
 # Exits 77 with one line on stderr when the server cannot be started here at
 # all (no root rights, or Xorg missing), so that tests can skip.
 # XSERVER_FIRST_DISPLAY=N makes start try display N first instead of a random one.
+# XSERVER_OWNER=PID makes the server stop by itself once process PID has ended,
+# so that a test killed before its clean-up leaves no server behind.
 set -u
 
 me="xserver.sh"
@@ -34,7 +36,7 @@ need_root() {
 need_programs() {
   if ! command -v Xorg >/dev/null 2>&1 || ! command -v xdpyinfo >/dev/null 2>&1 ||
      [ ! -e /usr/lib/xorg/modules/drivers/dummy_drv.so ]; then
-    say "Xorg, its dummy video driver or xdpyinfo is missing (scripts/install-deps.sh installs them)"
+    say "Xorg, its dummy video driver or xdpyinfo is missing (scripts/install-deps.sh adds them)"
     exit 77
   fi
 }
@@ -141,6 +143,14 @@ show_errors() {
   grep -h -e "(EE)" -e "Fatal" "$1/xorg.out" "$1/xorg.log" 2>/dev/null | head -n 8 >&2
 }
 
+# Polls once a second; stops the server when its owner has gone.
+watch_owner() {
+  while alive "$1" && alive "$2"; do
+    sleep 1
+  done
+  alive "$2" && "$0" stop "$2" >/dev/null 2>&1
+}
+
 # Each starter begins at its own random number and moves on when Xorg's lock
 # shows the number taken, so concurrent starters never share a display.
 start_server() {
@@ -174,6 +184,15 @@ start_server() {
     await_server "$number" "$pid"
     case $? in
       0)
+        if [ -n "${XSERVER_OWNER:-}" ]; then
+          # exec, not a redirection of the call: dash would keep a copy of
+          # stdout open in the watcher, and a caller reading it would wait forever.
+          (
+            exec </dev/null >/dev/null 2>&1
+            watch_owner "$XSERVER_OWNER" "$pid"
+          ) &
+          echo $! >"$dir/watcher"
+        fi
         echo "DISPLAY=:$number"
         echo "PID=$pid"
         echo "LOG=$dir/xorg.log"
@@ -230,6 +249,7 @@ stop_server() {
       exit 1
     fi
     [ "$(id -u)" -eq 0 ] || need_root
+    [ -s "$sdir/watcher" ] && kill "$(cat "$sdir/watcher")" 2>/dev/null
     send_signal TERM "$spid"
     if ! wait_gone "$spid" 50; then
       send_signal KILL "$spid"
@@ -256,7 +276,7 @@ run_with_server() {
     say "run needs a command"
     exit 2
   fi
-  started=$(start_server "") || exit $?
+  started=$(XSERVER_OWNER=$$ start_server "") || exit $?
   server_pid=$(echo "$started" | sed -n 's/^PID=//p')
   DISPLAY=$(echo "$started" | sed -n 's/^DISPLAY=//p')
   export DISPLAY

@@ -30,10 +30,12 @@ void redirect(int fd, const std::string& path) {
 }
 
 // In the child, before exec: a test that dies (a crash, a timeout) takes its
-// programs and servers with it instead of leaving them to the next test.
+// programs and servers with it instead of leaving them to the next test. A
+// group of its own lets a timeout end whatever the child started as well.
 void prepareChild(pid_t parent, const std::string& displayName, const std::string& workingDir) {
   prctl(PR_SET_PDEATHSIG, SIGKILL);
   if (getppid() != parent) _exit(127);
+  setpgid(0, 0);
   if (displayName.empty())
     unsetenv("DISPLAY");
   else
@@ -82,6 +84,27 @@ pid_t spawnProgram(const std::vector<std::string>& argv, const std::string& disp
   execute(argv);
 }
 
+namespace {
+
+// TERM first, so that servers remove their lock files and scripts run their
+// clean-up; KILL whatever is left a moment later.
+void endProcessAndGroup(pid_t pid, int* status) {
+  const bool leader = getpgid(pid) == pid;
+  kill(leader ? -pid : pid, SIGTERM);
+  bool ended = false;
+  for (int waited = 0; waited < 2000 && !ended; waited += 20) {
+    ended = waitpid(pid, status, WNOHANG) == pid;
+    if (!ended) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  if (leader) kill(-pid, SIGKILL);
+  if (!ended) {
+    kill(pid, SIGKILL);
+    waitpid(pid, status, 0);
+  }
+}
+
+}  // namespace
+
 bool waitWithin(pid_t pid, int timeoutMs, int* status) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
   for (;;) {
@@ -89,8 +112,7 @@ bool waitWithin(pid_t pid, int timeoutMs, int* status) {
     if (done == pid) return true;
     if (done < 0) return false;
     if (std::chrono::steady_clock::now() >= deadline) {
-      kill(pid, SIGKILL);
-      waitpid(pid, status, 0);
+      endProcessAndGroup(pid, status);
       return false;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(20));

@@ -21,7 +21,8 @@ pid_t spawnProgram(const std::vector<std::string>& argv, const std::string& disp
                    const std::string& workingDir = "");
 
 // Waits up to timeoutMs for the process; true and its wait status if it ended.
-// A process still running at the limit is killed.
+// A process still running at the limit is ended (TERM, then KILL), with
+// every process in its group when it leads one (as those spawned here do).
 bool waitWithin(pid_t pid, int timeoutMs, int* status);
 
 // Whether the process is still running (without reaping it).

@@ -18,7 +18,7 @@ std::string ppm(const std::string& header, const std::vector<int>& samples, bool
   return data;
 }
 
-// A width x height picture of one colour, with (x, y) set apart if given.
+// A width x height picture of one colour.
 xtest::RgbImage filled(int width, int height, xtest::Rgb colour) {
   xtest::RgbImage image;
   image.width = width;
@@ -68,10 +68,8 @@ TEST(PpmParsing, ReadsRowsInOrderPastCommentsAndScalesSmallMaxvals) {
 TEST(PpmParsing, WideSamplesAreBigEndianAndScaledToEightBits) {
   xtest::RgbImage image;
   std::string why;
-  ASSERT_TRUE(xtest::parsePpm(ppm("P6\n2 1\n65535\n", {0xffff, 0x8080, 0x0000, 0x00ff, 0x7fff, 0x0101},
-                                  true),
-                              &image, &why))
-      << why;
+  const std::vector<int> samples = {0xffff, 0x8080, 0x0000, 0x00ff, 0x7fff, 0x0101};
+  ASSERT_TRUE(xtest::parsePpm(ppm("P6\n2 1\n65535\n", samples, true), &image, &why)) << why;
   expectPixel(image, 0, 0, 255, 128, 0);
   expectPixel(image, 1, 0, 1, 127, 1);
 }

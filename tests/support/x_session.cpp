@@ -100,7 +100,11 @@ void stopXvfb(HeadlessDisplay* display) {
 ServerStart startXorg(HeadlessDisplay* display, std::string* why) {
   std::string out;
   std::string err;
-  const int status = runProgram({VELMORA_XSERVER_SCRIPT, "start"}, "", &out, &err, 60000);
+  // Owned by this process: a test killed before its clean-up takes its
+  // server with it.
+  const int status = runProgram(
+      {"env", "XSERVER_OWNER=" + std::to_string(getpid()), VELMORA_XSERVER_SCRIPT, "start"}, "",
+      &out, &err, 60000);
   const std::string name = valueOf(out, "DISPLAY");
   const long pid = std::atol(valueOf(out, "PID").c_str());
   if (status == 0 && !name.empty() && pid > 0) {

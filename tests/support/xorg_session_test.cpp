@@ -1,6 +1,7 @@
 // The private Xorg server as the end-to-end tests use it: its one screen
 // mode, real pointer input, screenshots of what it shows, starters racing
-// for one display number, a clean stop, and a skip where it cannot run.
+// for one display number, a clean stop (also when its owner dies), and a
+// skip where it cannot run.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -127,6 +128,61 @@ TEST(PrivateXorgLife, StopEndsTheServerAndLeavesNoLockBehind) {
   EXPECT_NE(xtest::runProgram({VELMORA_XSERVER_SCRIPT, "stop", std::to_string(getpid())}, "",
                               nullptr, nullptr),
             0);
+}
+
+TEST(PrivateXorgLife, AServerWhoseOwnerEndsStopsByItself) {
+  const pid_t owner = xtest::spawnProgram({"sleep", "60"}, "", "", "");
+  std::string out;
+  std::string err;
+  const int status = xtest::runProgram(
+      {"env", "XSERVER_OWNER=" + std::to_string(owner), VELMORA_XSERVER_SCRIPT, "start"}, "", &out,
+      &err);
+  if (status == 77) {
+    xtest::waitWithin(owner, 0, nullptr);
+    GTEST_SKIP() << err;
+  }
+  ASSERT_EQ(status, 0) << err;
+  const pid_t server = static_cast<pid_t>(std::atol(valueOf(out, "PID").c_str()));
+  const std::string name = valueOf(out, "DISPLAY");
+  ASSERT_GT(server, 0);
+  xtest::pauseMs(1500);
+  EXPECT_FALSE(processGone(server)) << "stopped while its owner still ran";
+
+  xtest::waitWithin(owner, 0, nullptr);  // kills and reaps it
+  int waited = 0;
+  while (!processGone(server) && waited < 10000) {
+    xtest::pauseMs(100);
+    waited += 100;
+  }
+  EXPECT_TRUE(processGone(server)) << "still running 10 s after its owner ended";
+  EXPECT_FALSE(lockFileExists(name));
+  if (!processGone(server)) {
+    xtest::HeadlessDisplay display;
+    display.pid = server;
+    xtest::stopXorg(&display);
+  }
+}
+
+// run's command sees the server, its status comes back, and the server is
+// gone afterwards; read through a pipe, as a shell caller reads it, which
+// a background process keeping the pipe open would block.
+TEST(PrivateXorgLife, RunGivesTheCommandAServerAndStopsItAfter) {
+  const std::string command = std::string("out=$(") + VELMORA_XSERVER_SCRIPT +
+                              " run -- sh -c 'echo $DISPLAY; xdotool getdisplaygeometry; exit 3');"
+                              " status=$?; echo \"$out\"; exit $status";
+  std::string out;
+  std::string err;
+  const int status = xtest::runProgram({"sh", "-c", command}, "", &out, &err, 60000);
+  if (status == 77) GTEST_SKIP() << err;
+  ASSERT_EQ(status, 3) << err;
+  std::istringstream lines(out);
+  std::string name;
+  std::string geometry;
+  std::getline(lines, name);
+  std::getline(lines, geometry);
+  EXPECT_EQ(geometry, "1024 768");
+  ASSERT_EQ(name.rfind(':', 0), 0u) << out;
+  EXPECT_FALSE(lockFileExists(name));
 }
 
 // Three starters told to begin at one number: each must end on a display of
