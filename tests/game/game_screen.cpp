@@ -65,7 +65,7 @@ int roleColouredPixels(const xtest::RgbImage& image, xtest::PixelRect rect, int 
   return xtest::countPixels(image, rect, [channel](xtest::Rgb c) {
     const int v[3] = {c.r, c.g, c.b};
     const int others = std::max(v[(channel + 1) % 3], v[(channel + 2) % 3]);
-    return v[channel] > 60 && v[channel] > others + 40;
+    return v[channel] >= 40 && v[channel] >= others + 20;
   });
 }
 
