@@ -19,22 +19,18 @@ namespace game {
 
 namespace {
 
-// Below this many milliseconds left, the wait reads the clock in a loop
-// rather than trusting a sleep to wake in time.
-constexpr int kSpinMs = 1;
-
 // Returns once at least delayMs milliseconds of the GLUT clock have passed
-// since `stamp`. It sleeps through most of the wait, so a frame does not
-// keep a core busy, and spins only through the last millisecond.
+// since `stamp`. It sleeps through the wait rather than spinning on the
+// clock, which would keep a core busy: in one sleep up to the last
+// millisecond, then in naps of a tenth of one, since the clock counts whole
+// milliseconds and the moment it turns over is not known in advance.
 void waitSince(int stamp, int delayMs) {
   for (;;) {
     const int left = delayMs - (glutGet(GLUT_ELAPSED_TIME) - stamp);
     if (left <= 0) return;
-    if (left > kSpinMs) {
-      const long sleepMs = left - kSpinMs;
-      const timespec pause{sleepMs / 1000, (sleepMs % 1000) * 1000000};
-      nanosleep(&pause, nullptr);
-    }
+    const long sleepNs = left > 1 ? (left - 1) * 1000000L : 100000L;
+    const timespec pause{sleepNs / 1000000000L, sleepNs % 1000000000L};
+    nanosleep(&pause, nullptr);
   }
 }
 

@@ -127,6 +127,9 @@ void drawScenePass() {
   glPushMatrix();
   markFloorInStencil();
   drawReflection();
+  // The rasterizer's threads start on the mirror image while this thread
+  // goes on with the rest of the scene.
+  glFlush();
   drawTranslucentFloor();
   glTranslatef(0, kPieceLift, 0);
   if (piecesShown() == 1) render::drawPieces();
