@@ -17,13 +17,10 @@ build: deps
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# The game reads its pictures and font from the folder it starts in: the
+# build folder, where the build makes them.
 run: build
-	@if [ -x $(BUILD)/velmora ]; then \
-	  cd $(BUILD) && ./velmora; \
-	else \
-	  echo "The windowed game is not built yet; playing one match in velmora-sim instead."; \
-	  $(BUILD)/velmora-sim --matches 1 --trace; \
-	fi
+	cd $(BUILD) && ./velmora
 
 # Matches per second and peak memory of the headless simulator.
 bench: build
