@@ -21,23 +21,17 @@ constexpr GLfloat kFloorLift = 0.1f;
 constexpr GLfloat kPieceLift = 2.0f;
 constexpr GLfloat kWallOffset = -2.0f;  // under the piece lift
 
-void callFloor() {
-  glBindTexture(GL_TEXTURE_2D, render::texFloor());
+// Binds a texture and calls a list under a lift in y.
+void callLifted(unsigned int texture, unsigned int list, GLfloat lift) {
+  glBindTexture(GL_TEXTURE_2D, texture);
   glPushMatrix();
-  glTranslatef(0, kFloorLift, 0);
+  glTranslatef(0, lift, 0);
   glEnable(GL_TEXTURE_2D);
-  glCallList(render::floorList());
+  glCallList(list);
   glPopMatrix();
 }
 
-void callWalls() {
-  glBindTexture(GL_TEXTURE_2D, render::texWall());
-  glPushMatrix();
-  glTranslatef(0, kWallOffset, 0);
-  glEnable(GL_TEXTURE_2D);
-  glCallList(render::wallList());
-  glPopMatrix();
-}
+void callFloor() { callLifted(render::texFloor(), render::floorList(), kFloorLift); }
 
 void markFloorInStencil() {
   glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
@@ -133,7 +127,7 @@ void drawScenePass() {
   drawTranslucentFloor();
   glTranslatef(0, kPieceLift, 0);
   if (piecesShown() == 1) render::drawPieces();
-  callWalls();
+  callLifted(render::texWall(), render::wallList(), kWallOffset);
   glPopMatrix();
   drawBackdrop();
   if (piecesShown() == 1) drawMarkers();
