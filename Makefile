@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build test run bench bench-game fuzz clean
+.PHONY: deps build test run demo bench bench-game fuzz clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -17,10 +17,15 @@ build: deps
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-# The game reads its pictures and font from the folder it starts in: the
-# build folder, where the build makes them.
+# The game in the build folder, where its pictures and font are made; with
+# no display, the demo instead.
 run: build
-	cd $(BUILD) && ./velmora
+	@scripts/run-game.sh $(BUILD)
+
+# The game recorded on a private X server: build/demo/velmora-demo.mp4, a GIF
+# and a contact sheet.
+demo: build
+	@scripts/demo.sh $(BUILD)
 
 # Matches per second and peak memory of the headless simulator.
 bench: build

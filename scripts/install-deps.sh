@@ -10,7 +10,7 @@ packages="
   libgl1-mesa-dri libglx-mesa0 libegl-mesa0
   libfreetype-dev fonts-dejavu-core
   clang libclang-rt-14-dev
-  xvfb xserver-xorg-core xserver-xorg-video-dummy xdotool x11-utils x11-xserver-utils imagemagick
+  xvfb xserver-xorg-core xserver-xorg-video-dummy xdotool x11-utils x11-xserver-utils imagemagick ffmpeg
 "
 
 missing=""
