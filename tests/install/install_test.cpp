@@ -1,5 +1,6 @@
 // The installed game as people get it: a tree installed under another prefix
-// with DESTDIR. It must run where it lies, which only works when the launcher
+// with DESTDIR, and the Debian package unpacked with dpkg -x into a scratch
+// folder. Both must run where they lie, which only works when the launcher
 // finds the game and its data from its own place.
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -7,6 +8,7 @@
 #include <filesystem>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,8 @@ namespace fs = std::filesystem;
 
 const std::string kBuild = VELMORA_BUILD_DIR;
 const std::string kInstalled = VELMORA_INSTALL_ROOT;
+const std::string kPackageDir = VELMORA_PACKAGE_DIR;
+const std::string kUnpacked = kPackageDir + "/root/usr";
 
 // Every regular file under `root`, named relative to it.
 std::set<std::string> filesUnder(const std::string& root) {
@@ -35,6 +39,25 @@ bool isExecutable(const std::string& path) { return access(path.c_str(), X_OK) =
 // Runs a shell command without a display; its status, output and errors.
 int shell(const std::string& command, std::string* out, std::string* err = nullptr) {
   return xtest::runProgram({"/bin/sh", "-c", "LC_ALL=C; export LC_ALL; " + command}, "", out, err);
+}
+
+// The value of `key` in a desktop entry's text.
+std::string entryValue(const std::string& entry, const std::string& key) {
+  std::smatch m;
+  return std::regex_search(entry, m, std::regex("(^|\n)" + key + "=([^\n]*)")) ? m[2].str() : "";
+}
+
+// The package names in a Depends line ("libc6 (>= 2.34), libglu1-mesa | libglu1"),
+// alternatives included; versions start with a bracket or a digit.
+std::set<std::string> packagesNamed(const std::string& depends) {
+  std::set<std::string> names;
+  std::istringstream words(depends);
+  std::string word;
+  while (words >> word) {
+    if (word.back() == ',') word.pop_back();
+    if (word[0] >= 'a' && word[0] <= 'z') names.insert(word);
+  }
+  return names;
 }
 
 TEST(InstalledTree, HoldsTheGameItsDataAndItsDesktopFilesAndNothingElse) {
@@ -115,6 +138,69 @@ TEST(InstalledTree, ManPagesRenderWithoutWarningsAndNameEverySimulatorOption) {
     EXPECT_NE(page.find(i->str()), std::string::npos) << i->str() << " is not in the manual";
   }
   EXPECT_GE(options, 6) << usage;
+}
+
+TEST(Package, IsNamedAfterTheVersionAndDependsOnTheLibrariesTheProgramsLink) {
+  std::string arch;
+  ASSERT_EQ(shell("dpkg --print-architecture", &arch), 0);
+  arch.erase(arch.find_last_not_of('\n') + 1);
+  const std::string deb = kPackageDir + "/velmora_" VELMORA_VERSION "_" + arch + ".deb";
+  ASSERT_TRUE(fs::exists(deb)) << deb;
+  std::string depends;
+  ASSERT_EQ(shell("dpkg-deb -f '" + deb + "' Depends", &depends), 0);
+  // GLUT, GLU, and OpenGL through the vendor-neutral libOpenGL and libGLX.
+  const std::set<std::string> named = packagesNamed(depends);
+  for (const char* library :
+       {"libc6", "libstdc++6", "libglut3.12", "libglu1-mesa", "libopengl0", "libglx0"}) {
+    EXPECT_EQ(named.count(library), 1u) << library << " missing from: " << depends;
+  }
+}
+
+TEST(Package, SimulatorPlaysAsTheBuiltOne) {
+  std::string built;
+  ASSERT_EQ(xtest::runProgram({VELMORA_SIM_PATH, "--matches", "1", "--seed", "1"}, "", &built,
+                              nullptr),
+            0);
+  std::string unpacked;
+  std::string err;
+  ASSERT_EQ(xtest::runProgram({kUnpacked + "/games/velmora-sim", "--matches", "1", "--seed", "1"},
+                              "", &unpacked, &err),
+            0)
+      << err;
+  EXPECT_EQ(unpacked.rfind("summary matches=1 ", 0), 0u) << unpacked;
+  EXPECT_EQ(unpacked, built);
+}
+
+TEST(Package, DesktopEntryValidatesAndNamesTheInstalledLauncherAndIcon) {
+  if (!xtest::haveProgram("desktop-file-validate")) {
+    GTEST_SKIP() << "desktop-file-validate is not installed";
+  }
+  const std::string entryPath = kUnpacked + "/share/applications/velmora.desktop";
+  std::string out;
+  std::string err;
+  EXPECT_EQ(xtest::runProgram({"desktop-file-validate", entryPath}, "", &out, &err), 0);
+  EXPECT_EQ(out + err, "");
+
+  const std::string entry = xtest::readFile(entryPath);
+  const std::string exec = entryValue(entry, "Exec");
+  ASSERT_FALSE(exec.empty());
+  EXPECT_TRUE(isExecutable(kUnpacked + "/games/" + exec)) << exec;
+  const std::string icon = entryValue(entry, "Icon");
+  for (const char* size : {"16x16", "32x32", "48x48", "256x256"}) {
+    EXPECT_TRUE(fs::exists(kUnpacked + "/share/icons/hicolor/" + size + "/apps/" + icon + ".png"))
+        << size << " " << icon;
+  }
+  EXPECT_EQ(entryValue(entry, "Categories"), "Game;StrategyGame;");
+}
+
+using PackagedGame = gametest::GameFixture;
+
+TEST_F(PackagedGame, LauncherStartsTheGameInItsDataFolderAndEscEndsIt) {
+  // Started from the root folder, the game finds its font (the entry screen
+  // shows text) only if the launcher took it to its data folder.
+  startProgram({kUnpacked + "/games/velmora"}, "/");
+  waitForEntryScreen();
+  quitWithEscape();
 }
 
 }  // namespace
