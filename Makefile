@@ -1,11 +1,13 @@
 # Velmora's commands. `make run` builds and starts the game; `make test` builds
 # everything and runs every test. Both first install what the machine lacks.
+# `sudo make install` installs the game (PREFIX=dir for another prefix than
+# /usr/local, DESTDIR as usual); `make package` makes build/velmora_*.deb.
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build test run demo bench bench-game fuzz clean
+.PHONY: deps build test run demo install package bench bench-game fuzz clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -26,6 +28,12 @@ run: build
 # and a contact sheet.
 demo: build
 	@scripts/demo.sh $(BUILD)
+
+install: build
+	cmake --install $(BUILD) --strip $(if $(PREFIX),--prefix $(PREFIX))
+
+package: build
+	cmake --build $(BUILD) --target package
 
 # Matches per second and peak memory of the headless simulator.
 bench: build

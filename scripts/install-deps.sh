@@ -8,7 +8,8 @@ packages="
   libgtest-dev libgmock-dev libbenchmark-dev
   freeglut3-dev libglu1-mesa-dev libgl-dev libegl-dev libx11-dev
   libgl1-mesa-dri libglx-mesa0 libegl-mesa0
-  libfreetype-dev fonts-dejavu-core
+  libfreetype-dev fonts-dejavu-core libpng-dev
+  dpkg-dev desktop-file-utils man-db
   clang libclang-rt-14-dev
   xvfb xserver-xorg-core xserver-xorg-video-dummy xdotool x11-utils x11-xserver-utils imagemagick ffmpeg
 "

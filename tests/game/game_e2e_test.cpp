@@ -4,41 +4,30 @@
 // pictures that change after a key that must change them and stay put after
 // one that must not. Every screenshot is kept in the build tree.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
-#include <functional>
+#include <cstdlib>
 #include <string>
 
+#include "game/game_fixture.h"
 #include "game/game_screen.h"
 #include "support/processes.h"
 #include "support/rgb_image.h"
-#include "support/screenshot.h"
 #include "support/x_input.h"
 #include "support/x_session.h"
 
 namespace {
 
+using gametest::differsFrom;
+using gametest::kBanner;
+using gametest::kStartMs;
+using gametest::kTurnMs;
 using gametest::promptBand;
 using gametest::textPixels;
 using gametest::turnBand;
 using xtest::RgbImage;
-
-const std::string kBanner =
-    "\n Velmora\n\n Piramides contra esferas, por turnos, en un tablero al azar.\n"
-    " El equipo de Velmora, 2026.\n\n";
-
-constexpr int kStartMs = 20000;
-constexpr int kTurnMs = 30000;
-
-std::string testName() {
-  const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
-  return std::string(info->test_suite_name()) + "." + info->name();
-}
 
 // A working folder with the game's data files, minus what a test removes.
 std::string copyOfGameData() {
@@ -54,109 +43,25 @@ void removeTree(const std::string& dir) {
   if (dir.rfind("/tmp/velmora-e2e.", 0) == 0) std::system(("rm -rf '" + dir + "'").c_str());
 }
 
-// Whether the picture differs from `before`.
-std::function<bool(const RgbImage&)> differsFrom(const RgbImage& before) {
-  return [&before](const RgbImage& s) { return xtest::differingFraction(before, s, 8) > 0; };
-}
-
-class Game : public testing::Test {
+class Game : public gametest::GameFixture {
  protected:
-  void SetUp() override {
-    if (!xtest::haveProgram("xdotool") || !xtest::haveProgram("import")) {
-      GTEST_SKIP() << "xdotool or ImageMagick's import is not installed";
-    }
-    std::string why;
-    switch (xtest::startXorg(&display_, &why)) {
-      case xtest::ServerStart::kStarted:
-        break;
-      case xtest::ServerStart::kSkipped:
-        GTEST_SKIP() << why;
-      case xtest::ServerStart::kFailed:
-        FAIL() << why;
-    }
-  }
-
   void TearDown() override {
-    if (game_ > 0) {
-      kill(game_, SIGKILL);
-      xtest::waitWithin(game_, 5000, nullptr);
-    }
-    xtest::stopXorg(&display_);
-    unlink(outPath().c_str());
-    unlink(errPath().c_str());
+    GameFixture::TearDown();
     removeTree(workDir_);
   }
-
-  std::string outPath() const { return "/tmp/velmora-e2e-" + std::to_string(getpid()) + ".out"; }
-  std::string errPath() const { return "/tmp/velmora-e2e-" + std::to_string(getpid()) + ".err"; }
 
   // Starts the game in `dir` (the build folder, where its data files are,
   // by default).
   void startGame(const std::string& dir = VELMORA_GAME_DIR) {
-    game_ = xtest::spawnProgram({VELMORA_GAME_PATH}, display_.name, outPath(), errPath(), dir);
-    ASSERT_GT(game_, 0);
+    startProgram({VELMORA_GAME_PATH}, dir);
   }
 
-  // Starts the game and waits for its entry screen.
   void startAtEntryScreen() {
     startGame();
-    ASSERT_TRUE(waitFor("entry", kStartMs, [](const RgbImage& s) {
-      return textPixels(s, gametest::entryBand(0)) > 100;
-    })) << "no entry screen";
+    waitForEntryScreen();
   }
 
-  RgbImage shot(const std::string& name) {
-    RgbImage image;
-    std::string why;
-    const std::string path = xtest::screenshotPath(testName() + "." + name);
-    EXPECT_TRUE(xtest::takeScreenshot(display_.name, path, &image, &why)) << why;
-    return image;
-  }
-
-  // Photographs the screen until `seen` holds for a picture, which is kept
-  // under `name`; false after timeoutMs.
-  bool waitFor(const std::string& name, int timeoutMs,
-               const std::function<bool(const RgbImage&)>& seen) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    do {
-      last_ = shot(name);
-      if (last_.width > 0 && seen(last_)) return true;
-      xtest::pauseMs(100);
-    } while (std::chrono::steady_clock::now() < deadline);
-    return false;
-  }
-
-  void keys(const std::string& k) { ASSERT_TRUE(xtest::pressKeys(display_.name, k)) << k; }
-
-  // Presses a key that must change the picture, and waits until it has.
-  void changeAndSee(const std::string& key, const std::string& name) {
-    const RgbImage before = shot(name + "-before");
-    keys(key);
-    ASSERT_TRUE(waitFor(name, 5000, differsFrom(before))) << key << " changed nothing";
-  }
-
-  bool awaitingEnter(const RgbImage& s) { return textPixels(s, promptBand()) > 100; }
-
-  void waitForPrompt(const std::string& name) {
-    ASSERT_TRUE(waitFor(name, kTurnMs, [this](const RgbImage& s) { return awaitingEnter(s); }))
-        << "no prompt after the turn";
-  }
-
-  // Esc ends the game with status 0.
-  void quitWithEscape() {
-    keys("Escape");
-    int status = 0;
-    ASSERT_TRUE(xtest::waitWithin(game_, 10000, &status)) << "Esc did not end the game";
-    game_ = -1;
-    EXPECT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(xtest::readFile(outPath()), kBanner);
-  }
-
-  xtest::HeadlessDisplay display_;
-  pid_t game_ = -1;
   std::string workDir_;
-  RgbImage last_;
 };
 
 TEST(GameWithoutGameMode, PrintsTheBannerAndItsLineThenEndsWithOne) {
