@@ -12,6 +12,7 @@
 #include "game/checks.h"
 #include "game/frame_logic.h"
 #include "game/game_state.h"
+#include "game/move_speeds.h"
 #include "game/random.h"
 #include "game/sides.h"
 #include "input/match_control.h"
@@ -131,7 +132,9 @@ bool parseSimOptions(int argc, const char* const* argv, std::uint32_t defaultSee
       if (!parseNumber(value, 0, 4294967295u, v)) return reject(err, *rule, value);
       options.seed = static_cast<std::uint32_t>(v);
     } else if (rule == &kSpeedRule) {
-      if (!parseNumber(value, 1, 16, v) || (v & (v - 1)) != 0) return reject(err, *rule, value);
+      if (!parseNumber(value, 1, 2147483647, v) || !isMoveSpeed(static_cast<float>(v))) {
+        return reject(err, *rule, value);
+      }
       options.speed = static_cast<float>(v);
     } else {
       if (!parseNumber(value, 1, 2147483647, v)) return reject(err, *rule, value);
