@@ -1,6 +1,7 @@
 #!/bin/sh
-# Installs the Debian packages the build, the game and the tests need, and
-# nothing when they are all present. Runs apt-get as root, through sudo otherwise.
+# Installs the Debian packages the build, the game, the tests and `make stats`
+# need, and nothing when they are all present. Runs apt-get as root, through
+# sudo otherwise.
 set -eu
 
 packages="
@@ -11,6 +12,7 @@ packages="
   libfreetype-dev fonts-dejavu-core
   clang libclang-rt-14-dev
   xvfb xserver-xorg-core xserver-xorg-video-dummy xdotool x11-utils x11-xserver-utils imagemagick
+  gnuplot-nox
 "
 
 missing=""

@@ -13,15 +13,12 @@
 #include "game/checks.h"
 #include "game/frame_logic.h"
 #include "game/game_state.h"
+#include "game/match_csv.h"
 #include "game/random.h"
 #include "game/sides.h"
 #include "input/match_control.h"
 
 namespace game {
-
-const char* const kSimCsvHeader =
-    "match,nodes,grid,squad_piramides,squad_esferas,stance_piramides,stance_esferas,"
-    "opening,winner,turns,alive_piramides,alive_esferas";
 
 namespace {
 
@@ -29,11 +26,8 @@ namespace {
 // times the frames of one move, with a wide margin.
 constexpr long long kFrameLimitPerTurn = 1000000;
 
-constexpr const char* kStanceNames[] = {"defensa", "medio", "ataque"};  // by armies::Stance
-
 // Side names by armies::Side, with 0 for no side: the winner of an undecided match.
 constexpr const char* kTraceSideNames[] = {"none", "PIRAMIDES", "ESFERAS"};
-constexpr const char* kCsvSideNames[] = {"undecided", "piramides", "esferas"};
 
 // The output and the first error in writing it. The errno is kept at once:
 // the rules run between two writes and nothing promises they leave it alone.
@@ -69,7 +63,7 @@ struct MatchRecord {
 const char* stanceName(int squadSize, int nodes) {
   const std::optional<armies::Stance> stance = armies::stanceOfSquadSize(squadSize, nodes);
   VELMORA_CHECK(stance.has_value(), "a squad size that is no stance's");
-  return kStanceNames[*stance];
+  return kCsvStanceNames[*stance];
 }
 
 int alivePieces(const std::vector<armies::Piece>& pieces) {
@@ -137,7 +131,7 @@ int runSimulation(const SimOptions& options, std::FILE* file) {
   setMoveSpeed(options.speed);
 
   Output out{file};
-  if (options.csv) emit(out, "%s\n", kSimCsvHeader);
+  if (options.csv) emit(out, "%s\n", kMatchCsvHeader);
   long long wins[3] = {0, 0, 0};  // by armies::Side
   long long undecided = 0;
   long long totalTurns = 0;

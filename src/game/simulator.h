@@ -34,11 +34,8 @@ bool parseSimOptions(int argc, const char* const* argv, std::uint32_t defaultSee
 // cut, followed by its length.
 std::string quotedArgument(const char* text);
 
-// The column names of the rows --csv writes, comma-separated, without a newline.
-extern const char* const kSimCsvHeader;
-
 // Plays the matches and writes to `out` the summary line, after the trace if
-// asked, or else the CSV header and rows alone. Returns 0, or the errno of the
+// asked, or else the CSV header and rows alone (game/match_csv.h). Returns 0, or the errno of the
 // first write that failed, after which it plays no further match.
 int runSimulation(const SimOptions& options, std::FILE* out);
 
