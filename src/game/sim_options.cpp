@@ -24,10 +24,6 @@ const char* const kSimUsage =
 
 namespace {
 
-constexpr const char* kShortUsage =
-    "usage: velmora-sim [--nodes N] [--matches M] [--seed S] [--speed V] [--max-turns T] "
-    "[--trace | --csv] [--help]";
-
 // A value longer than this is shown cut, with its length.
 constexpr std::size_t kShownBytes = 40;
 
@@ -119,8 +115,8 @@ bool parseSimOptions(int argc, const char* const* argv, std::uint32_t defaultSee
       if (isFlag(arg, r->name)) rule = r;
     }
     if (rule == nullptr) {
-      std::fprintf(err, "velmora-sim: unknown argument %s; %s\n", quotedArgument(arg).c_str(),
-                   kShortUsage);
+      std::fprintf(err, "velmora-sim: unknown argument %s; see --help\n",
+                   quotedArgument(arg).c_str());
       return false;
     }
     const char* value = i + 1 < argc ? argv[++i] : nullptr;
@@ -146,7 +142,7 @@ bool parseSimOptions(int argc, const char* const* argv, std::uint32_t defaultSee
     }
   }
   if (options.trace && options.csv) {
-    std::fprintf(err, "velmora-sim: --trace and --csv cannot be combined; %s\n", kShortUsage);
+    std::fprintf(err, "velmora-sim: --trace and --csv cannot be combined; see --help\n");
     return false;
   }
   return true;
