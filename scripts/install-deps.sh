@@ -1,17 +1,19 @@
 #!/bin/sh
-# Installs the Debian packages the build, the game and the tests need, and
-# nothing when they are all present. Runs apt-get as root, through sudo otherwise.
+# Installs the Debian packages the build, the game, the tests and `make stats`
+# need, and nothing when they are all present. Runs apt-get as root, through
+# sudo otherwise.
 set -eu
 
 packages="
   g++ make cmake pkg-config time
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev
   freeglut3-dev libglu1-mesa-dev libgl-dev libegl-dev libx11-dev
   libgl1-mesa-dri libglx-mesa0 libegl-mesa0
   libfreetype-dev fonts-dejavu-core libpng-dev
   dpkg-dev desktop-file-utils man-db
   clang libclang-rt-14-dev
-  xvfb xserver-xorg-core xserver-xorg-video-dummy xdotool x11-utils x11-xserver-utils imagemagick ffmpeg
+  xvfb xserver-xorg-core xserver-xorg-video-dummy xdotool x11-utils x11-xserver-utils imagemagick
+  ffmpeg gnuplot-nox
 "
 
 missing=""

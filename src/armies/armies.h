@@ -3,6 +3,7 @@
 // execution of moves with their fights and chase bookkeeping.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "board/board.h"
@@ -103,6 +104,11 @@ enum Stance : int {
   Medio = 1,
   Ataque = 2,
 };
+
+int stanceSquadSize(Stance stance, int nodeCount);
+
+// The stance a squad size stands for, or none for a size no stance has.
+std::optional<Stance> stanceOfSquadSize(int squadSize, int nodeCount);
 
 void drawSquadSize(Side side);
 void buildSquadList(Side side, int size);

@@ -49,11 +49,23 @@ Point3 nodePoint(int node) {
   return makePoint(at.x, 0.0f, at.z);
 }
 
-void drawSquadSize(Side side) {
-  const int n = game::nodeCount() / 5;
+int stanceSquadSize(Stance stance, int nodeCount) {
+  const int n = nodeCount / 5;
   const int m = n / 3;
   const int sizes[] = {m, 2 * m, n};  // indexed by Stance
-  game::setSquadSizeOf(side, sizes[game::drawRandom() % 3]);
+  return sizes[stance];
+}
+
+std::optional<Stance> stanceOfSquadSize(int squadSize, int nodeCount) {
+  for (Stance stance : {Defensa, Medio, Ataque}) {
+    if (stanceSquadSize(stance, nodeCount) == squadSize) return stance;
+  }
+  return std::nullopt;
+}
+
+void drawSquadSize(Side side) {
+  const auto stance = static_cast<Stance>(game::drawRandom() % 3);
+  game::setSquadSizeOf(side, stanceSquadSize(stance, game::nodeCount()));
 }
 
 void buildSquadList(Side side, int size) {

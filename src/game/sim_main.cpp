@@ -1,5 +1,7 @@
 // velmora-sim: the headless match simulator.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 
 #include "game/simulator.h"
@@ -10,6 +12,17 @@ int main(int argc, char** argv) {
   if (!game::parseSimOptions(argc, argv, now, options, stderr)) return 2;
   static char buffer[1 << 16];
   std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
-  game::runSimulation(options, stdout);
-  return std::fflush(stdout) == 0 ? 0 : 1;
+  int error = 0;
+  if (options.help) {
+    if (std::fputs(game::kSimUsage, stdout) == EOF) error = errno;
+  } else {
+    error = game::runSimulation(options, stdout);
+  }
+  if (error == 0 && std::fflush(stdout) != 0) error = errno;
+  if (error != 0) {
+    // Nothing more goes to stdout: what was buffered is lost with it.
+    std::fprintf(stderr, "velmora-sim: cannot write the output: %s\n", std::strerror(error));
+    return 1;
+  }
+  return 0;
 }

@@ -1,10 +1,11 @@
-// velmora-sim's command line and match loop. Each match is set up exactly as
-// F1 sets it up and then played frame by frame through runFrameLogic; the
-// Enter the game waits for between turns is given at once.
+// velmora-sim's match loop and what it writes: the trace, the CSV rows and the
+// summary. Each match is set up exactly as F1 sets it up and then played frame
+// by frame through runFrameLogic; the Enter the game waits for between turns
+// is given at once.
 #include "game/simulator.h"
 
-#include <cinttypes>
-#include <cstring>
+#include <cerrno>
+#include <cstdarg>
 #include <string>
 
 #include "armies/armies.h"
@@ -12,6 +13,7 @@
 #include "game/checks.h"
 #include "game/frame_logic.h"
 #include "game/game_state.h"
+#include "game/match_csv.h"
 #include "game/random.h"
 #include "game/sides.h"
 #include "input/match_control.h"
@@ -20,52 +22,54 @@ namespace game {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: velmora-sim [--nodes N] [--matches M] [--seed S] [--speed V] [--max-turns T] "
-    "[--trace]";
-
 // No turn can take this many frames: it is a bound on the list lengths
 // times the frames of one move, with a wide margin.
 constexpr long long kFrameLimitPerTurn = 1000000;
 
-// A whole decimal number, digits only, within [low, high].
-bool parseNumber(const char* text, unsigned long long low, unsigned long long high,
-                 unsigned long long& value) {
-  if (*text == '\0') return false;
-  unsigned long long v = 0;
-  for (const char* c = text; *c != '\0'; ++c) {
-    if (*c < '0' || *c > '9') return false;
-    v = v * 10 + static_cast<unsigned>(*c - '0');
-    if (v > high) return false;
-  }
-  if (v < low) return false;
-  value = v;
-  return true;
-}
+// Side names by armies::Side, with 0 for no side: the winner of an undecided match.
+constexpr const char* kTraceSideNames[] = {"none", "PIRAMIDES", "ESFERAS"};
 
-struct OptionRule {
-  const char* name;
-  const char* allowed;
+// The output and the first error in writing it. The errno is kept at once:
+// the rules run between two writes and nothing promises they leave it alone.
+struct Output {
+  std::FILE* file = nullptr;
+  int error = 0;
 };
 
-constexpr OptionRule kNodesRule{"--nodes", "120..510 in steps of 15"};
-constexpr OptionRule kMatchesRule{"--matches", "a whole number from 1 to 2147483647"};
-constexpr OptionRule kSeedRule{"--seed", "a whole number from 0 to 4294967295"};
-constexpr OptionRule kSpeedRule{"--speed", "1, 2, 4, 8 or 16"};
-constexpr OptionRule kTurnsRule{"--max-turns", "a whole number from 1 to 2147483647"};
-
-bool reject(std::FILE* err, const OptionRule& rule, const char* value) {
-  if (value == nullptr) {
-    std::fprintf(err, "velmora-sim: %s needs a value: %s\n", rule.name, rule.allowed);
-  } else {
-    std::fprintf(err, "velmora-sim: bad value \"%s\" for %s: allowed is %s\n", value, rule.name,
-                 rule.allowed);
-  }
-  return false;
+__attribute__((format(printf, 2, 3))) void emit(Output& out, const char* format, ...) {
+  if (out.error != 0) return;
+  std::va_list args;
+  va_start(args, format);
+  const int written = std::vfprintf(out.file, format, args);
+  va_end(args);
+  if (written < 0) out.error = errno != 0 ? errno : EIO;
 }
 
-const char* sideName(armies::Side side) {
-  return side == armies::Piramides ? "PIRAMIDES" : "ESFERAS";
+// What the trace's match and result lines and a CSV row tell of one match.
+struct MatchRecord {
+  long long number = 0;
+  int columns = 0;
+  int rows = 0;
+  long long boards = 0;  // boards drawn until one passed the check
+  int squadPiramides = 0;
+  int squadEsferas = 0;
+  armies::Side opening = armies::Piramides;
+  int winner = 0;  // an armies::Side, 0 while undecided
+  long long turns = 0;
+  int alivePiramides = 0;  // at the end
+  int aliveEsferas = 0;
+};
+
+const char* stanceName(int squadSize, int nodes) {
+  const std::optional<armies::Stance> stance = armies::stanceOfSquadSize(squadSize, nodes);
+  VELMORA_CHECK(stance.has_value(), "a squad size that is no stance's");
+  return kCsvStanceNames[*stance];
+}
+
+int alivePieces(const std::vector<armies::Piece>& pieces) {
+  int alive = 0;
+  for (const armies::Piece& p : pieces) alive += p.alive;
+  return alive;
 }
 
 void tracePieces(std::string& line, char label, const std::vector<armies::Piece>& pieces) {
@@ -78,15 +82,33 @@ void tracePieces(std::string& line, char label, const std::vector<armies::Piece>
   line += '\n';
 }
 
-void traceTurn(std::FILE* out, long long turn) {
+void traceTurn(Output& out, long long turn) {
   // The turn has passed: turnSide now names the side to move next.
   const armies::Side moved = armies::enemyOf(sideToMove());
-  std::fprintf(out, "turn %lld %s phase=%d\n", turn, sideName(moved), static_cast<int>(gamePhase()));
+  emit(out, "turn %lld %s phase=%d\n", turn, kTraceSideNames[moved],
+       static_cast<int>(gamePhase()));
   std::string line;
   tracePieces(line, 'P', armies::armyPiramides);
-  std::fputs(line.c_str(), out);
+  emit(out, "%s", line.c_str());
   tracePieces(line, 'E', armies::armyEsferas);
-  std::fputs(line.c_str(), out);
+  emit(out, "%s", line.c_str());
+}
+
+void traceMatchStart(Output& out, const SimOptions& options, const MatchRecord& m) {
+  emit(out, "match %lld nodes=%d grid=%dx%d boards=%lld squads=%d/%d opening=%s\n", m.number,
+       options.nodes, m.columns, m.rows, m.boards, m.squadPiramides, m.squadEsferas,
+       kTraceSideNames[m.opening]);
+}
+
+void traceMatchEnd(Output& out, const MatchRecord& m) {
+  emit(out, "result %lld winner=%s turns=%lld\n", m.number, kTraceSideNames[m.winner], m.turns);
+}
+
+void writeCsvRow(Output& out, const SimOptions& options, const MatchRecord& m) {
+  emit(out, "%lld,%d,%dx%d,%d,%d,%s,%s,%s,%s,%lld,%d,%d\n", m.number, options.nodes, m.columns,
+       m.rows, m.squadPiramides, m.squadEsferas, stanceName(m.squadPiramides, options.nodes),
+       stanceName(m.squadEsferas, options.nodes), kCsvSideNames[m.opening],
+       kCsvSideNames[m.winner], m.turns, m.alivePiramides, m.aliveEsferas);
 }
 
 // Plays frames until the side to move has finished its turn.
@@ -100,48 +122,7 @@ void playTurn() {
 
 }  // namespace
 
-bool parseSimOptions(int argc, const char* const* argv, std::uint32_t defaultSeed,
-                     SimOptions& options, std::FILE* err) {
-  options = SimOptions{};
-  options.seed = defaultSeed;
-  for (int i = 1; i < argc; ++i) {
-    const char* arg = argv[i];
-    if (std::strcmp(arg, "--trace") == 0) {
-      options.trace = true;
-      continue;
-    }
-    const OptionRule* rule = nullptr;
-    for (const OptionRule* r : {&kNodesRule, &kMatchesRule, &kSeedRule, &kSpeedRule, &kTurnsRule}) {
-      if (std::strcmp(arg, r->name) == 0) rule = r;
-    }
-    if (rule == nullptr) {
-      std::fprintf(err, "velmora-sim: unknown argument \"%s\"; %s\n", arg, kUsage);
-      return false;
-    }
-    const char* value = i + 1 < argc ? argv[++i] : nullptr;
-    if (value == nullptr) return reject(err, *rule, value);
-    unsigned long long v = 0;
-    if (rule == &kNodesRule) {
-      if (!parseNumber(value, 120, 510, v) || v % 15 != 0) return reject(err, *rule, value);
-      options.nodes = static_cast<int>(v);
-    } else if (rule == &kMatchesRule) {
-      if (!parseNumber(value, 1, 2147483647, v)) return reject(err, *rule, value);
-      options.matches = static_cast<long long>(v);
-    } else if (rule == &kSeedRule) {
-      if (!parseNumber(value, 0, 4294967295u, v)) return reject(err, *rule, value);
-      options.seed = static_cast<std::uint32_t>(v);
-    } else if (rule == &kSpeedRule) {
-      if (!parseNumber(value, 1, 16, v) || (v & (v - 1)) != 0) return reject(err, *rule, value);
-      options.speed = static_cast<float>(v);
-    } else {
-      if (!parseNumber(value, 1, 2147483647, v)) return reject(err, *rule, value);
-      options.maxTurns = static_cast<long long>(v);
-    }
-  }
-  return true;
-}
-
-void runSimulation(const SimOptions& options, std::FILE* out) {
+int runSimulation(const SimOptions& options, std::FILE* file) {
   resetGameState();
   seedRandom(options.seed);
   setGamePhase(NodeEntry);
@@ -149,43 +130,51 @@ void runSimulation(const SimOptions& options, std::FILE* out) {
   setOpeningSide(1);
   setMoveSpeed(options.speed);
 
-  long long wins[2] = {0, 0};  // Piramides, Esferas
+  Output out{file};
+  if (options.csv) emit(out, "%s\n", kMatchCsvHeader);
+  long long wins[3] = {0, 0, 0};  // by armies::Side
   long long undecided = 0;
   long long totalTurns = 0;
-  for (long long match = 1; match <= options.matches; ++match) {
+  for (long long match = 1; match <= options.matches && out.error == 0; ++match) {
+    MatchRecord m;
+    m.number = match;
     const long long boardsBefore = board::boardsMade();
     input::startMatch();
-    if (options.trace) {
-      const board::Board& b = *board::currentBoard();
-      const armies::Side opening = sideToMove();
-      std::fprintf(out, "match %lld nodes=%d grid=%dx%d boards=%lld squads=%d/%d opening=%s\n", match,
-                   options.nodes, b.columns, b.rows, board::boardsMade() - boardsBefore,
-                   squadSizePiramides(), squadSizeEsferas(), sideName(opening));
-    }
+    const board::Board& b = *board::currentBoard();
+    m.columns = b.columns;
+    m.rows = b.rows;
+    m.boards = board::boardsMade() - boardsBefore;
+    m.squadPiramides = squadSizePiramides();
+    m.squadEsferas = squadSizeEsferas();
+    m.opening = sideToMove();
+    if (options.trace) traceMatchStart(out, options, m);
 
-    long long turns = 0;
-    const char* winner = "none";
     for (;;) {
       playTurn();
-      ++turns;
-      if (options.trace) traceTurn(out, turns);
+      ++m.turns;
+      if (options.trace) traceTurn(out, m.turns);
       if (gamePhase() == PiramidesWon || gamePhase() == EsferasWon) {
-        const bool piramides = gamePhase() == PiramidesWon;
-        ++wins[piramides ? 0 : 1];
-        winner = piramides ? "PIRAMIDES" : "ESFERAS";
+        m.winner = gamePhase() == PiramidesWon ? armies::Piramides : armies::Esferas;
+        ++wins[m.winner];
         break;
       }
-      if (turns == options.maxTurns) {
+      if (m.turns == options.maxTurns) {
         ++undecided;
         break;
       }
       input::pressEnter();
     }
-    totalTurns += turns;
-    if (options.trace) std::fprintf(out, "result %lld winner=%s turns=%lld\n", match, winner, turns);
+    totalTurns += m.turns;
+    m.alivePiramides = alivePieces(armies::armyPiramides);
+    m.aliveEsferas = alivePieces(armies::armyEsferas);
+    if (options.trace) traceMatchEnd(out, m);
+    if (options.csv) writeCsvRow(out, options, m);
   }
-  std::fprintf(out, "summary matches=%lld piramides=%lld esferas=%lld undecided=%lld turns=%lld\n",
-               options.matches, wins[0], wins[1], undecided, totalTurns);
+  if (!options.csv) {
+    emit(out, "summary matches=%lld piramides=%lld esferas=%lld undecided=%lld turns=%lld\n",
+         options.matches, wins[armies::Piramides], wins[armies::Esferas], undecided, totalTurns);
+  }
+  return out.error;
 }
 
 }  // namespace game

@@ -5,6 +5,7 @@
 #include "board/board.h"
 #include "game/frontend.h"
 #include "game/game_state.h"
+#include "game/move_speeds.h"
 #include "game/sides.h"
 
 namespace input {
@@ -14,14 +15,6 @@ namespace {
 constexpr int kMinNodes = 120;
 constexpr int kMaxNodes = 510;
 constexpr int kNodeStep = 15;
-
-// The move speeds run 1, 2, 4, 8, 16: each divides the node spacing of 16,
-// so a moving piece lands exactly on the next node.
-constexpr float kSlowest = 1;
-constexpr float kFastest = 16;
-
-float fasterSpeed(float v) { return v == 1 ? 2 : v == 2 ? 4 : v == 4 ? 8 : 16; }
-float slowerSpeed(float v) { return v == 2 ? 1 : v == 4 ? 2 : v == 8 ? 4 : 8; }
 
 int& heldFlag(Arrow arrow) {
   switch (arrow) {
@@ -101,8 +94,8 @@ bool pressEnter() {
 void pressPlus() {
   if (game::gamePhase() == game::NodeEntry) {
     if (game::nodeCount() < kMaxNodes) game::setNodeCount(game::nodeCount() + kNodeStep);
-  } else if (game::awaitingEnter() == 1 && game::moveSpeed() < kFastest) {
-    game::setMoveSpeed(fasterSpeed(game::moveSpeed()));
+  } else if (game::awaitingEnter() == 1) {
+    game::setMoveSpeed(game::fasterSpeed(game::moveSpeed()));
   }
 }
 
@@ -123,8 +116,8 @@ void releaseArrow(Arrow arrow) { heldFlag(arrow) = 0; }
 void pressMinus() {
   if (game::gamePhase() == game::NodeEntry) {
     if (game::nodeCount() > kMinNodes) game::setNodeCount(game::nodeCount() - kNodeStep);
-  } else if (game::awaitingEnter() == 1 && game::moveSpeed() > kSlowest) {
-    game::setMoveSpeed(slowerSpeed(game::moveSpeed()));
+  } else if (game::awaitingEnter() == 1) {
+    game::setMoveSpeed(game::slowerSpeed(game::moveSpeed()));
   }
 }
 

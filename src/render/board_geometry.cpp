@@ -205,12 +205,4 @@ Vec3 placePoint(const Vec3& translate, const Rotation& rotation, const Vec3& loc
   return addVec3(translate, turned);
 }
 
-std::optional<armies::Stance> cornerDiskStance(int squadSize, int nodeCount) {
-  const int perSide = nodeCount / 5;
-  if (squadSize == perSide) return armies::Ataque;
-  if (squadSize == perSide / 3) return armies::Defensa;
-  if (squadSize == 2 * (perSide / 3)) return armies::Medio;
-  return std::nullopt;
-}
-
 }  // namespace render

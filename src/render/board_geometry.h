@@ -1,13 +1,9 @@
 // The board scene's geometry as data, without OpenGL: the floor tile, the
 // passage bars, the wall and rim panel runs and the backdrop square, each as
 // the translation, rotation and quad corners that board_scene.cpp hands to
-// OpenGL, plus the rule that picks a home-corner disk's picture. Tests read
-// the same tables to check where the panels end up in the world.
+// OpenGL. Tests read the same tables to check where the panels end up in the world.
 #pragma once
 
-#include <optional>
-
-#include "armies/armies.h"
 #include "render/vec3.h"
 
 namespace render {
@@ -101,13 +97,5 @@ Vec3 addVec3(const Vec3& a, const Vec3& b);
 // Where a local point lands after glTranslatef(translate) then
 // glRotatef(rotation): translate + rotation applied to the point.
 Vec3 placePoint(const Vec3& translate, const Rotation& rotation, const Vec3& local);
-
-// ---- What the home-corner disks show -------------------------------------
-
-// The stance whose picture a home-corner disk shows for a side's squad size,
-// with p = nodeCount / 5 pieces per side: Ataque for p, else Defensa for
-// p / 3, else Medio for 2 * (p / 3), else none (the disk then shows whatever
-// texture the caller has bound).
-std::optional<armies::Stance> cornerDiskStance(int squadSize, int nodeCount);
 
 }  // namespace render

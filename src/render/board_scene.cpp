@@ -7,6 +7,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "armies/armies.h"
 #include "game/game_state.h"
 #include "render/board_geometry.h"
 #include "render/display_list.h"
@@ -96,7 +97,8 @@ void homeDisk(int squadSize) {
   glLoadIdentity();
   glRotatef(180.0f, 1.0f, 0.0f, 0.0f);
   glMatrixMode(GL_MODELVIEW);
-  if (const auto stance = cornerDiskStance(squadSize, game::nodeCount())) {
+  // A size of no stance leaves whatever texture is bound.
+  if (const auto stance = armies::stanceOfSquadSize(squadSize, game::nodeCount())) {
     glBindTexture(GL_TEXTURE_2D, kStanceTextures[*stance]());
   }
   disk(kHomeDisk);

@@ -129,21 +129,4 @@ TEST(Rim, TopsFrameTheWallsAndCloseTheCorners) {
   expectBox(runBox(render::kRimRuns[6]), {183.8f, 7.95f, -24}, {200, 7.95f, 168.05f});
 }
 
-TEST(CornerDiskStance, TheThreeDrawnSizesShowDefenceMiddleAndAttack) {
-  EXPECT_EQ(render::cornerDiskStance(8, 120), armies::Defensa);
-  EXPECT_EQ(render::cornerDiskStance(16, 120), armies::Medio);
-  EXPECT_EQ(render::cornerDiskStance(24, 120), armies::Ataque);
-  for (int size : {0, 1, 7, 9, 15, 17, 23, 25, 48}) {
-    EXPECT_EQ(render::cornerDiskStance(size, 120), std::nullopt) << "size " << size;
-  }
-  // Every node count the entry screen offers: m, 2m and n pieces map back.
-  for (int nodes = 120; nodes <= 510; nodes += 15) {
-    const int n = nodes / 5;
-    const int m = n / 3;
-    EXPECT_EQ(render::cornerDiskStance(m, nodes), armies::Defensa) << nodes;
-    EXPECT_EQ(render::cornerDiskStance(2 * m, nodes), armies::Medio) << nodes;
-    EXPECT_EQ(render::cornerDiskStance(n, nodes), armies::Ataque) << nodes;
-  }
-}
-
 }  // namespace

@@ -5,9 +5,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -29,14 +33,20 @@ std::string slurp(const std::string& path) {
   return text.str();
 }
 
-SimRun runSim(const std::string& args) {
+// Runs velmora-sim through the shell with `args`, after `launcher` if given;
+// its standard output goes where `stdoutTo` says (a shell redirection), or
+// else is read back.
+SimRun runSim(const std::string& args, const std::string& stdoutTo = "",
+              const std::string& launcher = "") {
   // CTest runs the tests of this file side by side: each run gets its own files.
   static int runs = 0;
   const std::string stem = ::testing::TempDir() + "/velmora-sim-" + std::to_string(getpid()) + "-" +
                            std::to_string(++runs);
   const std::string out = stem + ".out";
   const std::string err = stem + ".err";
-  const std::string command = std::string(VELMORA_SIM_PATH) + " " + args + " >" + out + " 2>" + err;
+  const std::string redirect = stdoutTo.empty() ? ">" + out : stdoutTo;
+  const std::string command =
+      launcher + " " + VELMORA_SIM_PATH + " " + args + " " + redirect + " 2>" + err;
   SimRun run;
   const int raw = std::system(command.c_str());
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -61,6 +71,7 @@ TEST(SimCommandLine, BadValuesGiveOneLineAndStatusTwo) {
       "--matches 2147483648", "--seed -1",    "--seed 4294967296", "--speed 3",
       "--speed 32",        "--speed 0",       "--max-turns 0",     "--max-turns",
       "--bogus",           "extra",           "--nodes 120 --speed",
+      "--csv --trace",     "--trace --matches 2 --csv",
   };
   for (const char* args : bad) {
     const SimRun run = runSim(args);
@@ -83,6 +94,60 @@ TEST(SimCommandLine, MessagesSayWhatIsAllowed) {
   EXPECT_NE(std::string(buffer).find("\"3\""), std::string::npos) << buffer;
 }
 
+TEST(SimCommandLine, ValuesFromTheShellAreShownEscapedAndCut) {
+  const std::string longValue(100000, '1');
+  const std::string args[] = {
+      "--nodes \"$(printf '120\\nx')\"",        // a newline would split the line
+      "--seed \"$(printf '1\\033[2J\\r\\t')\"",  // a terminal escape and the rest
+      "\"$(printf '\\033[31m')--nodes\"",       // an unknown argument is quoted alike
+      "--matches " + longValue,
+  };
+  const std::string shown[] = {
+      "\"120\\nx\"", "\"1\\x1b[2J\\x0d\\t\"", "\"\\x1b[31m--nodes\"",
+      "\"" + longValue.substr(0, 40) + "\"... (100000 bytes)",
+  };
+  for (int i = 0; i < 4; ++i) {
+    const SimRun run = runSim(args[i]);
+    EXPECT_EQ(run.status, 2) << args[i].substr(0, 40);
+    ASSERT_EQ(lines(run.err).size(), 1u) << run.err.substr(0, 200);
+    EXPECT_LT(run.err.size(), 300u);
+    EXPECT_NE(run.err.find(shown[i]), std::string::npos) << run.err;
+    for (char c : run.err.substr(0, run.err.size() - 1)) EXPECT_GE(c, ' ') << run.err;
+  }
+}
+
+TEST(SimCommandLine, HelpPrintsTheUsageAndPlaysNothing) {
+  for (const char* args : {"--help", "-h", "--nodes 135 --help --bogus"}) {
+    const SimRun run = runSim(args);
+    EXPECT_EQ(run.status, 0) << args;
+    EXPECT_EQ(run.err, "") << args;
+    EXPECT_EQ(run.out, game::kSimUsage) << args;
+  }
+}
+
+// A failed write is said on stderr, once, with its cause, and the run stops
+// there rather than playing the remaining matches into the void: the longest
+// run there is would otherwise outlast its minute.
+TEST(SimCommandLine, WriteFailuresAreReportedWithTheirCause) {
+  struct Case {
+    const char* args;
+    const char* stdoutTo;
+    int error;
+  };
+  const Case cases[] = {
+      {"--matches 3 --trace", ">/dev/full", ENOSPC},
+      {"--matches 3", ">&-", EBADF},
+      {"--help", ">/dev/full", ENOSPC},
+      {"--matches 2147483647 --trace", ">/dev/full", ENOSPC},
+  };
+  for (const Case& c : cases) {
+    const SimRun run = runSim(c.args, c.stdoutTo, "timeout 60");
+    EXPECT_EQ(run.status, 1) << c.args << " " << c.stdoutTo;
+    ASSERT_EQ(lines(run.err).size(), 1u) << run.err;
+    EXPECT_NE(run.err.find(std::strerror(c.error)), std::string::npos) << run.err;
+  }
+}
+
 TEST(SimCommandLine, DefaultsAndEveryOption) {
   game::SimOptions options;
   const char* none[] = {"velmora-sim"};
@@ -93,6 +158,7 @@ TEST(SimCommandLine, DefaultsAndEveryOption) {
   EXPECT_EQ(options.speed, 1.0f);
   EXPECT_EQ(options.maxTurns, 2000);
   EXPECT_FALSE(options.trace);
+  EXPECT_FALSE(options.csv);
   const char* all[] = {"velmora-sim", "--nodes", "510", "--matches", "3", "--seed", "4294967295",
                        "--speed", "16", "--max-turns", "9", "--trace"};
   ASSERT_TRUE(game::parseSimOptions(12, all, 0, options, stderr));
@@ -184,6 +250,80 @@ TEST(SimOutput, SameSeedSameBytesAndSpeedChangesNothingButTime) {
   EXPECT_EQ(a.out, fast.out);
   const SimRun other = runSim("--nodes 300 --matches 2 --seed 4243 --trace");
   EXPECT_NE(a.out, other.out);
+}
+
+std::vector<std::string> fields(const std::string& row) {
+  std::vector<std::string> result;
+  std::istringstream in(row);
+  for (std::string field; std::getline(in, field, ',');) result.push_back(field);
+  return result;
+}
+
+std::string lowered(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// What the trace tells of one match, in the CSV's own words.
+std::vector<std::string> rowFromTrace(const std::vector<std::string>& trace, std::size_t& i) {
+  static const std::regex matchLine(
+      R"(match (\d+) nodes=(\d+) grid=(\d+x\d+) boards=\d+ squads=(\d+)/(\d+) opening=(\w+))");
+  static const std::regex resultLine(R"(result \d+ winner=(\w+) turns=(\d+))");
+  std::smatch m;
+  EXPECT_TRUE(std::regex_match(trace[i], m, matchLine)) << trace[i];
+  const int nodes = std::stoi(m[2]);
+  const auto stance = [nodes](const std::string& size) {
+    const int third = nodes / 5 / 3;
+    const std::string names[] = {"", "defensa", "medio", "ataque"};
+    return names[std::stoi(size) / third];
+  };
+  std::vector<std::string> row = {m[1], m[2], m[3], m[4], m[5], stance(m[4]), stance(m[5]),
+                                  lowered(m[6])};
+  std::string lastP, lastE;
+  for (++i; i < trace.size() && !std::regex_match(trace[i], m, resultLine); ++i) {
+    if (trace[i][0] == 'P') lastP = trace[i];
+    if (trace[i][0] == 'E') lastE = trace[i];
+  }
+  // Each piece is " node,alive,state".
+  const auto alive = [](const std::string& pieces) {
+    int count = 0;
+    for (std::size_t at = pieces.find(",1,"); at != std::string::npos;
+         at = pieces.find(",1,", at + 1)) {
+      ++count;
+    }
+    return std::to_string(count);
+  };
+  row.push_back(m[1] == "none" ? "undecided" : lowered(m[1]));
+  row.push_back(m[2]);
+  row.push_back(alive(lastP));
+  row.push_back(alive(lastE));
+  ++i;
+  return row;
+}
+
+TEST(SimOutput, CsvRowsAgreeWithTheTraceOfTheSameSeed) {
+  const std::string common = "--nodes 135 --matches 6 --seed 2024 --max-turns 35";
+  const SimRun csv = runSim(common + " --csv");
+  const SimRun trace = runSim(common + " --trace");
+  ASSERT_EQ(csv.status, 0) << csv.err;
+  ASSERT_EQ(trace.status, 0) << trace.err;
+  EXPECT_EQ(csv.err, "");
+  const std::vector<std::string> rows = lines(csv.out);
+  ASSERT_EQ(rows.size(), 7u) << "a header, one row per match, no summary";
+  EXPECT_EQ(rows[0],
+            "match,nodes,grid,squad_piramides,squad_esferas,stance_piramides,stance_esferas,"
+            "opening,winner,turns,alive_piramides,alive_esferas");
+  const std::vector<std::string> traced = lines(trace.out);
+  std::size_t at = 0;
+  std::set<std::string> winners;
+  for (std::size_t r = 1; r < rows.size(); ++r) {
+    const std::vector<std::string> expected = rowFromTrace(traced, at);
+    EXPECT_EQ(fields(rows[r]), expected) << rows[r];
+    winners.insert(expected[8]);
+  }
+  // The bound of 35 turns leaves some matches open: all three outcomes are seen.
+  EXPECT_EQ(winners.size(), 3u);
+  EXPECT_EQ(csv.out, runSim(common + " --csv").out);
 }
 
 TEST(SimOutput, WithoutTraceOnlyTheSummary) {

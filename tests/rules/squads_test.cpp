@@ -112,6 +112,23 @@ TEST(SquadSize, DrawsAThirdTwoThirdsOrAllPieces) {
   EXPECT_EQ(sizes.size(), 3u);
 }
 
+TEST(SquadSize, TheThreeDrawnSizesTellDefenceMiddleAndAttack) {
+  EXPECT_EQ(armies::stanceOfSquadSize(8, 120), armies::Defensa);
+  EXPECT_EQ(armies::stanceOfSquadSize(16, 120), armies::Medio);
+  EXPECT_EQ(armies::stanceOfSquadSize(24, 120), armies::Ataque);
+  for (int size : {0, 1, 7, 9, 15, 17, 23, 25, 48}) {
+    EXPECT_EQ(armies::stanceOfSquadSize(size, 120), std::nullopt) << "size " << size;
+  }
+  // Every node count the entry screen offers: m, 2m and n pieces map back.
+  for (int nodes = 120; nodes <= 510; nodes += 15) {
+    const int n = nodes / 5;
+    const int m = n / 3;
+    EXPECT_EQ(armies::stanceOfSquadSize(m, nodes), armies::Defensa) << nodes;
+    EXPECT_EQ(armies::stanceOfSquadSize(2 * m, nodes), armies::Medio) << nodes;
+    EXPECT_EQ(armies::stanceOfSquadSize(n, nodes), armies::Ataque) << nodes;
+  }
+}
+
 TEST(PointDistance, SinglePrecisionEuclidean) {
   EXPECT_FLOAT_EQ(armies::pointDistance(armies::makePoint(0, 0, 0), armies::makePoint(3, 4, 12)), 13.0f);
   EXPECT_EQ(armies::pointDistance(armies::makePoint(16, 0, 16), armies::makePoint(0, 0, 0)),
