@@ -126,7 +126,7 @@ bool buildFontAtlas(const std::string& fontPath, const FontSettings& settings, F
     font.textureHeight = textureHeight;
     font.firstChar = settings.firstChar;
     font.lastChar = settings.lastChar;
-    font.glyphs.assign(static_cast<std::size_t>(count), GlyphRecord{});
+    font.glyphs.assign(static_cast<std::size_t>(count), render::GlfChar{});
     // White everywhere, so filtering at a glyph's edge never darkens it.
     font.texels.assign(static_cast<std::size_t>(settings.textureWidth) * static_cast<std::size_t>(textureHeight) * 2u,
                        0);
@@ -150,7 +150,7 @@ bool buildFontAtlas(const std::string& fontPath, const FontSettings& settings, F
             closeSession(ft);
             return false;
         }
-        GlyphRecord& g = font.glyphs[static_cast<std::size_t>(i)];
+        render::GlfChar& g = font.glyphs[static_cast<std::size_t>(i)];
         g.quadWidth = static_cast<float>(cell.width) * unitsPerTexel;
         g.quadHeight = static_cast<float>(cellHeight) * unitsPerTexel;
         g.texLeft = static_cast<float>(cell.x) / w;

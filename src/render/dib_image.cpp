@@ -10,24 +10,12 @@
 #include <cstring>
 #include <new>
 
+#include "render/little_endian.h"
 #include "render/message_box.h"
 
 namespace render {
 
 namespace {
-
-// ---- Little-endian fields ---------------------------------------------------
-
-std::uint16_t readU16(const std::uint8_t* p) {
-  return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-
-std::uint32_t readU32(const std::uint8_t* p) {
-  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-std::int32_t readS32(const std::uint8_t* p) { return static_cast<std::int32_t>(readU32(p)); }
 
 // ---- Header and layout ------------------------------------------------------
 
