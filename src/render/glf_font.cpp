@@ -25,10 +25,14 @@ std::int64_t bytesLeft(std::FILE* file) {
   return end - here;
 }
 
-// Every field of a record must be a finite number.
+// A record the overlay can draw: finite texture coordinates, and a quad that
+// is neither negative nor absurdly large (NaN fails every comparison).
 bool sane(const GlfChar& c) {
-  for (float v : {c.quadWidth, c.quadHeight, c.texLeft, c.texTop, c.texRight, c.texBottom}) {
-    if (!std::isfinite(v)) return false;
+  for (float size : {c.quadWidth, c.quadHeight}) {
+    if (!(size >= 0.0f && size <= kGlfMaxQuadSize)) return false;
+  }
+  for (float t : {c.texLeft, c.texTop, c.texRight, c.texBottom}) {
+    if (!std::isfinite(t)) return false;
   }
   return true;
 }

@@ -31,9 +31,14 @@ struct GlfTexels {
 // is taken for a damaged file rather than allocated.
 constexpr std::int32_t kGlfMaxSide = 8192;
 constexpr std::int64_t kGlfMaxChars = 65536;
+// A quad wider or taller than this many drawing units (the overlay plane is
+// 77 across) is taken for a damaged record: it would throw the pen off screen.
+constexpr float kGlfMaxQuadSize = 1000.0f;
 
-// Reads a whole font from `file`. On any short read or impossible field the
-// font is left with no records and false is returned.
+// Reads a whole font from `file`. On any short read or impossible field (a
+// texture size or character range beyond the limits, a quad size that is
+// negative or beyond kGlfMaxQuadSize, a texture coordinate that is not a
+// finite number) the font is left with no records and false is returned.
 bool readGlfFont(std::FILE* file, GlfFont* font, GlfTexels* texels);
 
 // Opens `fileName` and reads it with readGlfFont.
