@@ -1,4 +1,4 @@
-// The BMP decoder and loader: locates the header, colour table and pixel data,
+// The BMP decoder and file reader: locates the header, colour table and pixel data,
 // checks every size and offset against the real length of the data, and turns
 // each pixel layout into red, green, blue rows, bottom row first.
 #include "render/dib_image.h"
@@ -11,7 +11,6 @@
 #include <new>
 
 #include "render/little_endian.h"
-#include "render/message_box.h"
 
 namespace render {
 
@@ -342,6 +341,8 @@ ReadResult readWholeFile(const char* fileName, FileBytes* bytes) {
   return result;
 }
 
+constexpr const char kFailureTitle[] = "Error";
+
 // The box text is kept to 255 characters, however long the name.
 void openFailureText(const char* fileName, char (&text)[256]) {
   std::snprintf(text, sizeof text, "Failed to open DIB file %s.\n",
@@ -409,11 +410,13 @@ DibStatus decodeDib(const std::uint8_t* data, std::size_t size, RgbImage* out) {
 }
 
 std::optional<RgbImage> readDibImage(const char* fileName, DibFailure* failure) {
+  failure->title = "";
   failure->text[0] = '\0';
   FileBytes bytes;
   const ReadResult read =
       fileName != nullptr ? readWholeFile(fileName, &bytes) : ReadResult::Failed;
   if (read == ReadResult::Failed) {
+    failure->title = kFailureTitle;
     openFailureText(fileName, failure->text);
     return std::nullopt;
   }
@@ -422,16 +425,10 @@ std::optional<RgbImage> readDibImage(const char* fileName, DibFailure* failure) 
                                ? DibStatus::OutOfMemory
                                : decodeDib(bytes.data, bytes.size, &image);
   if (status != DibStatus::Ok) {
+    failure->title = kFailureTitle;
     std::snprintf(failure->text, sizeof failure->text, "%s", dibStatusText(status));
     return std::nullopt;
   }
-  return image;
-}
-
-std::optional<RgbImage> loadDibImage(const char* fileName) {
-  DibFailure failure;
-  std::optional<RgbImage> image = readDibImage(fileName, &failure);
-  if (!image) showMessageBox("Error", failure.text);
   return image;
 }
 

@@ -45,7 +45,7 @@ unsigned int loadTexture(const char* fileName) {
   DibFailure failure;
   const std::optional<RgbImage> image = readDibImage(fileName, &failure);
   if (!image) {
-    showBoxOverGame("Error", failure.text);
+    showBoxOverGame(failure.title, failure.text);
     static const std::uint8_t kWhite[3] = {255, 255, 255};
     return makeTexture(1, 1, kWhite);
   }

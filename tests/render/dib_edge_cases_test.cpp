@@ -8,6 +8,7 @@
 
 #include "bmp_builder.h"
 #include "render/dib_image.h"
+#include "render/dib_loader.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "render/dib_image.h"
+#include "render/dib_loader.h"
 #include "render/glf_font.h"
 #include "render/picture_files.h"
 
