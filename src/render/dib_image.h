@@ -63,6 +63,11 @@ const char* dibStatusText(DibStatus status);
 // colours-used field (as a 16-bit count) when not 0, else the same defaults.
 int dibColourCount(const DibHeader& header);
 
+// The header of a BMP file held in memory, widened as decodeDib widens it,
+// without checking the rest of the file: false when there is no header of a
+// kind we read. Lets a caller see the declared size before decoding.
+bool dibDeclaredHeader(const std::uint8_t* data, std::size_t size, DibHeader* header);
+
 // Decodes a whole BMP file (with or without its "BM" file header) held in
 // memory. Every size, offset and index is checked against `size`; on any
 // failure `out` is left empty and the reason is returned.
