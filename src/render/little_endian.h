@@ -16,9 +16,7 @@ inline std::uint32_t readU32(const std::uint8_t* p) {
          (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
 
-inline std::int32_t readS32(const std::uint8_t* p) {
-  return static_cast<std::int32_t>(readU32(p));
-}
+inline std::int32_t readS32(const std::uint8_t* p) { return static_cast<std::int32_t>(readU32(p)); }
 
 // An IEEE 754 single stored as its 32 bits.
 inline float readF32(const std::uint8_t* p) {
@@ -37,7 +35,9 @@ inline void writeU32(std::uint8_t* p, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>((v >> (8 * i)) & 0xFF);
 }
 
-inline void writeS32(std::uint8_t* p, std::int32_t v) { writeU32(p, static_cast<std::uint32_t>(v)); }
+inline void writeS32(std::uint8_t* p, std::int32_t v) {
+  writeU32(p, static_cast<std::uint32_t>(v));
+}
 
 inline void writeF32(std::uint8_t* p, float v) {
   std::uint32_t bits;

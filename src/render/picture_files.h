@@ -22,13 +22,7 @@ constexpr const char kPictureFolder[] = "Data/";
 
 // Each picture's file name inside that folder.
 constexpr const char* kPictureFileNames[kGamePictureCount] = {
-    "xpos.bmp",
-    "marmol.bmp",
-    "envroll.bmp",
-    "a.bmp",
-    "defensa.bmp",
-    "medio.bmp",
-    "ataque.bmp",
+    "xpos.bmp", "marmol.bmp", "envroll.bmp", "a.bmp", "defensa.bmp", "medio.bmp", "ataque.bmp",
 };
 
 }  // namespace render
