@@ -1,11 +1,12 @@
 # Velmora's commands. `make run` builds and starts the game; `make test` builds
-# everything and runs every test. Both first install what the machine lacks.
+# everything and runs every test (the format check among them). Both first
+# install what the machine lacks.
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build test run bench bench-game fuzz clean
+.PHONY: deps build test run bench bench-game fuzz format clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -42,6 +43,12 @@ fuzz: deps
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$(basename $$f); \
 	  $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$(basename $$f); \
 	done
+
+# Formats the C++ sources as .clang-format says. The test that checks it
+# covers the folders named in tests/CMakeLists.txt.
+FORMAT_DIRS = src tools tests
+format: deps
+	scripts/format.sh fix $(FORMAT_DIRS)
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)
