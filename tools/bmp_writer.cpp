@@ -2,9 +2,9 @@
 // written independently of the game's decoder.
 #include "bmp_writer.h"
 
-#include <cstdio>
 #include <cstdlib>
 
+#include "file_bytes.h"
 #include "render/little_endian.h"
 
 namespace tools {
@@ -177,12 +177,7 @@ std::vector<std::uint8_t> encodeBmp24(const Image& image, bool dither) {
 }
 
 bool writeBmp24(const std::string& path, const Image& image, bool dither) {
-  const std::vector<std::uint8_t> bytes = encodeBmp24(image, dither);
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return false;
-  const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file);
-  const bool closed = std::fclose(file) == 0;
-  return written == bytes.size() && closed;
+  return writeFileBytes(path, encodeBmp24(image, dither));
 }
 
 }  // namespace tools

@@ -2,7 +2,7 @@
 // format definition, the texels as they are.
 #include "glf_file.h"
 
-#include <cstdio>
+#include "file_bytes.h"
 
 namespace tools {
 
@@ -25,12 +25,7 @@ std::vector<std::uint8_t> encodeGlf(const FontFile& font) {
 }
 
 bool writeGlf(const std::string& path, const FontFile& font) {
-  const std::vector<std::uint8_t> bytes = encodeGlf(font);
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return false;
-  const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file);
-  const bool closed = std::fclose(file) == 0;
-  return written == bytes.size() && closed;
+  return writeFileBytes(path, encodeGlf(font));
 }
 
 }  // namespace tools

@@ -1,48 +1,58 @@
-// The .glf header and character record, field by field.
+// The .glf header and character record, field by field: each layout is the
+// order of its fields below, every field 4 bytes.
 #include "render/glf_format.h"
 
 #include "render/little_endian.h"
 
 namespace render {
 
+namespace {
+
+constexpr std::size_t kFieldSize = 4;
+
+std::int32_t GlfHeader::*const kHeaderFields[] = {
+    &GlfHeader::textureName, &GlfHeader::textureWidth, &GlfHeader::textureHeight,
+    &GlfHeader::firstChar,   &GlfHeader::lastChar,     &GlfHeader::reserved,
+};
+
+float GlfChar::*const kCharFields[] = {
+    &GlfChar::quadWidth, &GlfChar::quadHeight, &GlfChar::texLeft,
+    &GlfChar::texTop,    &GlfChar::texRight,   &GlfChar::texBottom,
+};
+
+constexpr std::size_t kHeaderFieldCount = sizeof kHeaderFields / sizeof kHeaderFields[0];
+constexpr std::size_t kCharFieldCount = sizeof kCharFields / sizeof kCharFields[0];
+static_assert(kHeaderFieldCount * kFieldSize == kGlfHeaderSize);
+static_assert(kCharFieldCount * kFieldSize == kGlfCharSize);
+
+}  // namespace
+
 GlfHeader decodeGlfHeader(const std::uint8_t* bytes) {
-  GlfHeader h;
-  h.textureName = readU32(bytes);
-  h.textureWidth = readS32(bytes + 4);
-  h.textureHeight = readS32(bytes + 8);
-  h.firstChar = readS32(bytes + 12);
-  h.lastChar = readS32(bytes + 16);
-  h.reserved = readU32(bytes + 20);
-  return h;
+  GlfHeader header;
+  for (std::size_t i = 0; i < kHeaderFieldCount; ++i) {
+    header.*kHeaderFields[i] = readS32(bytes + i * kFieldSize);
+  }
+  return header;
 }
 
 void encodeGlfHeader(const GlfHeader& header, std::uint8_t* bytes) {
-  writeU32(bytes, header.textureName);
-  writeS32(bytes + 4, header.textureWidth);
-  writeS32(bytes + 8, header.textureHeight);
-  writeS32(bytes + 12, header.firstChar);
-  writeS32(bytes + 16, header.lastChar);
-  writeU32(bytes + 20, header.reserved);
+  for (std::size_t i = 0; i < kHeaderFieldCount; ++i) {
+    writeS32(bytes + i * kFieldSize, header.*kHeaderFields[i]);
+  }
 }
 
 GlfChar decodeGlfChar(const std::uint8_t* bytes) {
-  GlfChar c;
-  c.quadWidth = readF32(bytes);
-  c.quadHeight = readF32(bytes + 4);
-  c.texLeft = readF32(bytes + 8);
-  c.texTop = readF32(bytes + 12);
-  c.texRight = readF32(bytes + 16);
-  c.texBottom = readF32(bytes + 20);
-  return c;
+  GlfChar record;
+  for (std::size_t i = 0; i < kCharFieldCount; ++i) {
+    record.*kCharFields[i] = readF32(bytes + i * kFieldSize);
+  }
+  return record;
 }
 
 void encodeGlfChar(const GlfChar& record, std::uint8_t* bytes) {
-  writeF32(bytes, record.quadWidth);
-  writeF32(bytes + 4, record.quadHeight);
-  writeF32(bytes + 8, record.texLeft);
-  writeF32(bytes + 12, record.texTop);
-  writeF32(bytes + 16, record.texRight);
-  writeF32(bytes + 20, record.texBottom);
+  for (std::size_t i = 0; i < kCharFieldCount; ++i) {
+    writeF32(bytes + i * kFieldSize, record.*kCharFields[i]);
+  }
 }
 
 }  // namespace render

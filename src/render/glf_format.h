@@ -12,12 +12,12 @@ namespace render {
 
 // The header, field by field in file order.
 struct GlfHeader {
-  std::uint32_t textureName = 0;  // written as 0; the reader ignores it
+  std::int32_t textureName = 0;  // written as 0; the reader ignores it
   std::int32_t textureWidth = 0;
   std::int32_t textureHeight = 0;
   std::int32_t firstChar = 0;
   std::int32_t lastChar = 0;
-  std::uint32_t reserved = 0;
+  std::int32_t reserved = 0;  // written as 0
 };
 
 // One character's record: its quad in drawing units (the width is also the

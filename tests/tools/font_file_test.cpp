@@ -72,12 +72,12 @@ bool isPowerOfTwo(int v) { return v > 0 && (v & (v - 1)) == 0; }
 TEST(FontFile, HeaderCoversPrintableAsciiInAPowerOfTwoTexture) {
     const BuiltFont& f = built();
     ASSERT_TRUE(f.font.chars) << "the game cannot read " << VELMORA_TEST_FONT_FILE;
-    EXPECT_EQ(f.header.textureName, 0u);
+    EXPECT_EQ(f.header.textureName, 0);
     EXPECT_TRUE(isPowerOfTwo(width()) && width() <= 2048) << width();
     EXPECT_TRUE(isPowerOfTwo(height()) && height() <= 2048) << height();
     EXPECT_EQ(f.font.firstChar, 32);
     EXPECT_EQ(f.font.lastChar, 126);
-    EXPECT_EQ(f.header.reserved, 0u);
+    EXPECT_EQ(f.header.reserved, 0);
     EXPECT_EQ(f.records.size(), 95u);
     EXPECT_EQ(f.bytes.size(), 24u + 95u * 24u + static_cast<std::size_t>(width()) * height() * 2u);
     // The texels are uploaded under OpenGL's default unpack alignment of 4,
