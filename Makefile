@@ -1,7 +1,8 @@
 # Velmora's commands. `make run` builds and starts the game; `make test` builds
-# everything and runs every test. Both first install what the machine lacks.
-# `sudo make install` installs the game (PREFIX=dir for another prefix than
-# /usr/local, DESTDIR as usual); `make package` makes build/velmora_*.deb.
+# everything and runs every test (the format check among them). Both first
+# install what the machine lacks. `sudo make install` installs the game
+# (PREFIX=dir for another prefix than /usr/local, DESTDIR as usual); `make
+# package` makes build/velmora_*.deb.
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
@@ -10,7 +11,7 @@ FUZZ_SECONDS ?= 60
 # rate near 50 % within about 4 points and the whole run within a few minutes.
 STATS_MATCHES ?= 600
 
-.PHONY: deps build test run demo install package bench bench-game stats fuzz clean
+.PHONY: deps build test run demo install package bench bench-game stats fuzz format clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -63,6 +64,12 @@ fuzz: deps
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$(basename $$f); \
 	  $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$(basename $$f); \
 	done
+
+# Formats the C++ sources as .clang-format says. The test that checks it
+# covers the folders named in tests/CMakeLists.txt.
+FORMAT_DIRS = src tools tests
+format: deps
+	scripts/format.sh fix $(FORMAT_DIRS)
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)

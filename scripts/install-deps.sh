@@ -11,7 +11,7 @@ packages="
   libgl1-mesa-dri libglx-mesa0 libegl-mesa0
   libfreetype-dev fonts-dejavu-core libpng-dev
   dpkg-dev desktop-file-utils man-db
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xserver-xorg-core xserver-xorg-video-dummy xdotool x11-utils x11-xserver-utils imagemagick
   ffmpeg gnuplot-nox
 "

@@ -1,18 +1,20 @@
-// Which generator fills which file: the names the game loads at start-up.
+// Which generator fills which of the game's picture files.
 
 #include "pictures.h"
+
+#include "render/picture_files.h"
 
 namespace tools {
 
 const std::vector<PictureEntry>& pictureTable() {
     static const std::vector<PictureEntry> table = {
-        {"xpos.bmp", makeBackdropPicture},
-        {"marmol.bmp", makeMarblePicture},
-        {"envroll.bmp", makeEnvironmentPicture},
-        {"a.bmp", makeWallPicture},
-        {"defensa.bmp", makeDefensaEmblem},
-        {"medio.bmp", makeMedioEmblem},
-        {"ataque.bmp", makeAtaqueEmblem},
+        {render::kPictureFileNames[render::kBackdropPicture], makeBackdropPicture},
+        {render::kPictureFileNames[render::kFloorPicture], makeMarblePicture},
+        {render::kPictureFileNames[render::kEnvironmentPicture], makeEnvironmentPicture},
+        {render::kPictureFileNames[render::kWallPicture], makeWallPicture},
+        {render::kPictureFileNames[render::kDefensaPicture], makeDefensaEmblem},
+        {render::kPictureFileNames[render::kMedioPicture], makeMedioEmblem},
+        {render::kPictureFileNames[render::kAtaquePicture], makeAtaqueEmblem},
     };
     return table;
 }

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "bmp_writer.h"
-#include "glf_file.h"
+#include "render/glf_font.h"
 #include "text_preview.h"
 
 namespace {
@@ -33,10 +33,12 @@ const SampleLine winnerScreen[] = {
     {"EL GANADOR ES EL BANDO DE LAS ESFERAS !!!", -23.6f, -3.0f},
 };
 
-void drawScreen(tools::Image& image, const tools::FontFile& font, const SampleLine* lines, int count) {
+void drawScreen(tools::Image& image, const render::GlfFont& font, const render::GlfTexels& texels,
+                const SampleLine* lines, int count) {
     const tools::OverlayView view{-38.7f, 38.7f, -29.0f, 29.0f};
     for (int i = 0; i < count; ++i) {
-        tools::drawTextLine(image, view, font, lines[i].text, lines[i].x, lines[i].y, tools::Colour{1, 1, 1});
+        tools::drawTextLine(image, view, font, texels, lines[i].text, lines[i].x, lines[i].y,
+                            tools::Colour{1, 1, 1});
     }
 }
 
@@ -47,8 +49,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: velmora-preview-text FONT.glf OUT.bmp\n");
         return 2;
     }
-    tools::FontFile font;
-    if (!tools::readGlf(argv[1], font)) {
+    render::GlfFont font;
+    render::GlfTexels texels;
+    if (!render::readGlfFile(argv[1], &font, &texels)) {
         std::fprintf(stderr, "velmora-preview-text: %s is not a readable font file\n", argv[1]);
         return 1;
     }
@@ -59,7 +62,7 @@ int main(int argc, char** argv) {
     const int counts[] = {4, 2, 3};
     for (int b = 0; b < 3; ++b) {
         screen.pixels.assign(screen.pixels.size(), tools::Colour{0.05f, 0.07f, 0.12f});
-        drawScreen(screen, font, blocks[b], counts[b]);
+        drawScreen(screen, font, texels, blocks[b], counts[b]);
         for (int y = 0; y < 768; ++y) {
             for (int x = 0; x < 1024; ++x) tools::pixelAt(sheet, x, b * 768 + y) = tools::pixelAt(screen, x, y);
         }

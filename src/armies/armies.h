@@ -30,16 +30,17 @@ enum PieceState : int {
 };
 
 struct Piece {
-  float x = 0;        // world position; 16 * column of `node` while standing
-  float z = 0;        // likewise with the row
-  int postNode = 0;   // where the piece was placed; a returning piece heads there
-  int index = 0;      // position in its side's army array
+  float x = 0;       // world position; 16 * column of `node` while standing
+  float z = 0;       // likewise with the row
+  int postNode = 0;  // where the piece was placed; a returning piece heads there
+  int index = 0;     // position in its side's army array
   Side side = Piramides;
   PieceRole role = Red;
-  int node = 0;       // the node it stands on (updated on arrival)
+  int node = 0;  // the node it stands on (updated on arrival)
   int alive = 0;
-  board::Direction backDirection = board::None;  // leads back to the node it came from
-  int inSquad = 0;    // 1 while on its side's current squad list
+  // Leads back to the node it came from.
+  board::Direction backDirection = board::None;
+  int inSquad = 0;  // 1 while on its side's current squad list
   PieceState state = Free;
   Piece* target = nullptr;  // the chased enemy, while Chasing
 };

@@ -16,7 +16,9 @@ void resolveCombat(Piece& defender, Piece& attacker) {
   node.occupied = 1;
 
   if (auxOf(loser.side)[loser.index].hunted == 1) releaseChasers(loser.side, loser.index);
-  if (loser.state == Chasing && loser.target != nullptr) auxOf(loser.target->side)[loser.target->index].hunted = 0;
+  if (loser.state == Chasing && loser.target != nullptr) {
+    auxOf(loser.target->side)[loser.target->index].hunted = 0;
+  }
 }
 
 void updateIntrusion(int mode, Side side, int index) {

@@ -69,7 +69,9 @@ std::vector<PieceRole> dealRoles(int count) {
     }
   }
   std::vector<PieceRole> roles(count);
-  for (int i = 0; i < count; ++i) roles[i] = dealt[i] == -1 ? Blue : static_cast<PieceRole>(dealt[i]);
+  for (int i = 0; i < count; ++i) {
+    roles[i] = dealt[i] == -1 ? Blue : static_cast<PieceRole>(dealt[i]);
+  }
   return roles;
 }
 

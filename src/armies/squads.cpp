@@ -85,9 +85,10 @@ void buildSquadList(Side side, int size) {
 
 void buildChaseList(Side side) {
   const std::vector<Piece>& pieces = army(side);
-  const int count = static_cast<int>(std::count_if(pieces.begin(), pieces.end(), [](const Piece& p) {
-    return p.state == Chasing || p.state == Returning;
-  }));
+  const int count =
+      static_cast<int>(std::count_if(pieces.begin(), pieces.end(), [](const Piece& p) {
+        return p.state == Chasing || p.state == Returning;
+      }));
   game::setChaseCountOf(side, count);
   std::vector<int>& list = game::chaseListOf(side);
   list.assign(count, -1);

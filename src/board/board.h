@@ -51,11 +51,16 @@ inline Direction opposite(Direction d) {
 // The index of the neighbour in a direction, whether or not a passage leads there.
 inline int neighbourIndex(int index, Direction d, int columns) {
   switch (d) {
-    case Left: return index - 1;
-    case Right: return index + 1;
-    case Up: return index - columns;
-    case Down: return index + columns;
-    case None: break;
+    case Left:
+      return index - 1;
+    case Right:
+      return index + 1;
+    case Up:
+      return index - columns;
+    case Down:
+      return index + columns;
+    case None:
+      break;
   }
   return index;
 }

@@ -22,11 +22,16 @@ struct GridShape {
 // The link of a node in a direction (null when closed or for None).
 inline Node* linkToward(const Node& node, Direction d) {
   switch (d) {
-    case Left: return node.left;
-    case Right: return node.right;
-    case Up: return node.up;
-    case Down: return node.down;
-    case None: break;
+    case Left:
+      return node.left;
+    case Right:
+      return node.right;
+    case Up:
+      return node.up;
+    case Down:
+      return node.down;
+    case None:
+      break;
   }
   return nullptr;
 }

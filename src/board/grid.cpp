@@ -1,8 +1,7 @@
 // The grid of nodes: its shape, and the making and replacing of the board.
-#include "board/board_local.h"
-
 #include <cstdlib>
 
+#include "board/board_local.h"
 #include "game/checks.h"
 #include "game/game_state.h"
 

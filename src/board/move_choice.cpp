@@ -23,8 +23,8 @@ Direction fallbackStep(const armies::Piece& piece, int start) {
       continue;
     }
     const Direction d = static_cast<Direction>(r);
-    const bool homeward = piece.side == armies::Piramides ? (d == Left || d == Up)
-                                                          : (d == Right || d == Down);
+    const bool homeward =
+        piece.side == armies::Piramides ? (d == Left || d == Up) : (d == Right || d == Down);
     if (!homeward || linkToward(board.nodes[start], d) == nullptr) continue;
     const int next = neighbourIndex(start, d, board.columns);
     if (next != home && acceptsMover(board.nodes[next], piece) == 1) return d;

@@ -2,7 +2,6 @@
 // or two new passages (a checkerboard of quotas) in directions drawn at random
 // among those still available.
 #include "board/board_local.h"
-
 #include "game/random.h"
 
 namespace board {
@@ -13,11 +12,24 @@ void openPassage(Board& board, int from, Direction d) {
   Node& a = board.nodes[from];
   Node& b = board.nodes[neighbourIndex(from, d, board.columns)];
   switch (d) {
-    case Left: a.left = &b; b.right = &a; break;
-    case Right: a.right = &b; b.left = &a; break;
-    case Up: a.up = &b; b.down = &a; break;
-    case Down: a.down = &b; b.up = &a; break;
-    case None: break;
+    case Left:
+      a.left = &b;
+      b.right = &a;
+      break;
+    case Right:
+      a.right = &b;
+      b.left = &a;
+      break;
+    case Up:
+      a.up = &b;
+      b.down = &a;
+      break;
+    case Down:
+      a.down = &b;
+      b.up = &a;
+      break;
+    case None:
+      break;
   }
 }
 

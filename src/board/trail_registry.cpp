@@ -29,8 +29,7 @@ constexpr std::size_t kChunkRecords = 4096;
 // `count` records in one contiguous block, left as the last frame left them.
 template <typename Record>
 Record* allocateBlock(FrameArena<Record>& arena, std::size_t count) {
-  while (arena.chunk < arena.chunks.size() &&
-         arena.used + count > arena.chunks[arena.chunk].size) {
+  while (arena.chunk < arena.chunks.size() && arena.used + count > arena.chunks[arena.chunk].size) {
     ++arena.chunk;
     arena.used = 0;
   }

@@ -41,10 +41,10 @@ struct Search {
   int targetColumn;
   int excluded;
   int budget;
-  bool fresh;     // no step taken and no trail continued: stepCount -1
-  Step* steps;    // room for every step the search can take
+  bool fresh;   // no step taken and no trail continued: stepCount -1
+  Step* steps;  // room for every step the search can take
   int room;
-  int length;     // steps taken so far, those of the continued trail included
+  int length;         // steps taken so far, those of the continued trail included
   int reachedLength;  // steps in the trail when the target was reached, or -1
 };
 
@@ -90,11 +90,16 @@ struct Place {
 // divided out at every level.
 inline Place stepFrom(const Place& p, Direction d, int columns) {
   switch (d) {
-    case Left: return {p.index - 1, p.row, p.column - 1};
-    case Right: return {p.index + 1, p.row, p.column + 1};
-    case Up: return {p.index - columns, p.row - 1, p.column};
-    case Down: return {p.index + columns, p.row + 1, p.column};
-    case None: break;
+    case Left:
+      return {p.index - 1, p.row, p.column - 1};
+    case Right:
+      return {p.index + 1, p.row, p.column + 1};
+    case Up:
+      return {p.index - columns, p.row - 1, p.column};
+    case Down:
+      return {p.index + columns, p.row + 1, p.column};
+    case None:
+      break;
   }
   return p;
 }
@@ -233,7 +238,9 @@ Trail* trailSearch(Direction backDirection, int from, int target, const Trail* p
   const int back = forbidReversal_ == 1 ? backDirection : kNoBackDirection;
   searchFrom(s, back, Place{from, from / board.columns, from % board.columns}, firstDirection);
 
-  if (s.reachedLength >= 0) return makeTrail(board, s.steps, compactSteps(s.steps, s.reachedLength));
+  if (s.reachedLength >= 0) {
+    return makeTrail(board, s.steps, compactSteps(s.steps, s.reachedLength));
+  }
   if (stepCount(s) <= 0) return nullptr;
   return makeTrail(board, s.steps, s.length);
 }

@@ -7,8 +7,8 @@
 namespace camera {
 
 struct Camera {
-  float x = 0;            // eye position, world units
-  float y = 0;            // eye height
+  float x = 0;  // eye position, world units
+  float y = 0;  // eye height
   float z = 0;
   float yaw = 0;          // degrees about the vertical axis, kept in [0, 360)
   float pitch = 0;        // degrees about the x axis, kept in [-90, 90]

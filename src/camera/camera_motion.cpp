@@ -88,13 +88,12 @@ Pose presetPose(int viewMode, int columns, int rows) {
   const float r = static_cast<float>(rows);
   const float halfColumns = static_cast<float>(columns / 2);
   const float halfRows = static_cast<float>(rows / 2);
+  const float boardCentreX = 16 * (c * 0.5f) - 8;
   switch (viewMode) {
     case game::TopView:
-      return {16 * (c * 0.5f) - 8, 21 * halfColumns + 20 * halfRows, 16 * (r * 0.5f) - 8,
-              0, -90, 0};
+      return {boardCentreX, 21 * halfColumns + 20 * halfRows, 16 * (r * 0.5f) - 8, 0, -90, 0};
     case game::ObliqueView:
-      return {16 * (c * 0.5f) - 8, 19 * halfColumns + 18 * halfRows, 50 * (r * 0.5f) - 8,
-              0, -51.12f, 0};
+      return {boardCentreX, 19 * halfColumns + 18 * halfRows, 50 * (r * 0.5f) - 8, 0, -51.12f, 0};
     default:
       return {88.2f, 170, 239, 0, -48.6f, 0};
   }

@@ -5,11 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define VELMORA_CHECK(condition, message)                                   \
-  do {                                                                      \
-    if (!(condition)) {                                                     \
-      std::fprintf(stderr, "%s:%d: internal error: %s\n", __FILE__, __LINE__, \
-                   message);                                                \
-      std::abort();                                                         \
-    }                                                                       \
+#define VELMORA_CHECK(condition, message)                                               \
+  do {                                                                                  \
+    if (!(condition)) {                                                                 \
+      std::fprintf(stderr, "%s:%d: internal error: %s\n", __FILE__, __LINE__, message); \
+      std::abort();                                                                     \
+    }                                                                                   \
   } while (0)

@@ -13,7 +13,8 @@ namespace game {
 // has changed the node count it is not this board's size, and the piece waits.
 void frameMovementStep() {
   if (moveState() == 1 && matchIsSetUp() == 1) {
-    setMoveState(armies::movementStep(static_cast<board::Direction>(moveDirection()), *currentPiece()));
+    setMoveState(
+        armies::movementStep(static_cast<board::Direction>(moveDirection()), *currentPiece()));
   }
 }
 

@@ -24,8 +24,8 @@ bool promptShown() { return awaitingEnter() == 1 && gamePhase() != NodeEntry; }
 
 const OverlayLine kOverlayLines[] = {
     {piramidesWon, "FINAL !!!", OverlayLine::kNoValue, -4, 6, -70},
-    {piramidesWon, "EL GANADOR ES EL BANDO DE LAS PIRAMIDES !!!", OverlayLine::kNoValue, -25.2f,
-     0, -70},
+    {piramidesWon, "EL GANADOR ES EL BANDO DE LAS PIRAMIDES !!!", OverlayLine::kNoValue, -25.2f, 0,
+     -70},
     {esferasWon, "FINAL !!!", OverlayLine::kNoValue, -4, 6, -70},
     {esferasWon, "EL GANADOR ES EL BANDO DE LAS ESFERAS !!!", OverlayLine::kNoValue, -23.6f, 0,
      -70},

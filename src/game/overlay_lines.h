@@ -9,7 +9,7 @@ struct OverlayLine {
   bool (*shown)();     // whether the current state shows the line
   const char* format;  // printf format; takes the line's value, if any
   enum Value { kNoValue, kMoveSpeed, kNodeCount } value;
-  float x, y, z;       // top-left corner of the first character, eye space
+  float x, y, z;  // top-left corner of the first character, eye space
 };
 
 // The lines in the order they are drawn.

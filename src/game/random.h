@@ -8,8 +8,6 @@
 
 namespace game {
 
-constexpr int kRandomMax = 32767;
-
 // Seeds the generator (the state becomes the seed).
 void seedRandom(std::uint32_t seed);
 
@@ -17,7 +15,7 @@ void seedRandom(std::uint32_t seed);
 // restore the generator, or count the draws made in between.
 std::uint32_t randomState();
 
-// One draw, 0..kRandomMax.
+// One draw, 0..32767.
 int drawRandom();
 
 }  // namespace game

@@ -54,7 +54,9 @@ void advanceTurn() {
   if (matchIsSetUp() == 0) return;  // F5 before any match: nothing to drive
   armies::Piece* moving = currentPiece();
   if (moveState() == 1) {
-    if (moving->alive == 1) armies::movementStep(static_cast<board::Direction>(moveDirection()), *moving);
+    if (moving->alive == 1) {
+      armies::movementStep(static_cast<board::Direction>(moveDirection()), *moving);
+    }
     return;
   }
 

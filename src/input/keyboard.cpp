@@ -37,11 +37,20 @@ void reloadCameraIf(bool moved) {
 
 bool arrowOf(int key, Arrow* arrow) {
   switch (key) {
-    case GLUT_KEY_LEFT: *arrow = kArrowLeft; return true;
-    case GLUT_KEY_RIGHT: *arrow = kArrowRight; return true;
-    case GLUT_KEY_UP: *arrow = kArrowUp; return true;
-    case GLUT_KEY_DOWN: *arrow = kArrowDown; return true;
-    default: return false;
+    case GLUT_KEY_LEFT:
+      *arrow = kArrowLeft;
+      return true;
+    case GLUT_KEY_RIGHT:
+      *arrow = kArrowRight;
+      return true;
+    case GLUT_KEY_UP:
+      *arrow = kArrowUp;
+      return true;
+    case GLUT_KEY_DOWN:
+      *arrow = kArrowDown;
+      return true;
+    default:
+      return false;
   }
 }
 

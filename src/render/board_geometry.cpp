@@ -150,12 +150,10 @@ const BarQuad kDownBar = {
     {-1.4f, 0.2f, 13}, kQuarterAboutX, {{0, 0, 0}, {3, 0, 0}, {3, -10, 0}, {0, -10, 0}}};
 
 // Mirrored left to right on purpose: s = 0 lands on the right edge.
-const PlacedQuad kBackdropSquare = {{1200, 0, 0},
-                                    kHalfAboutY,
-                                    {{0, 1, {0, 0, 0}},
-                                     {1, 1, {1200, 0, 0}},
-                                     {1, 0, {1200, -1200, 0}},
-                                     {0, 0, {0, -1200, 0}}}};
+const PlacedQuad kBackdropSquare = {
+    {1200, 0, 0},
+    kHalfAboutY,
+    {{0, 1, {0, 0, 0}}, {1, 1, {1200, 0, 0}}, {1, 0, {1200, -1200, 0}}, {0, 0, {0, -1200, 0}}}};
 
 Vec3 nodeCentre(int row, int column) {
   return {static_cast<float>(board::kNodeSpacing * column), 0.0f,

@@ -7,7 +7,7 @@
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 
-#include "render/message_box.h"
+#include "platform/message_box.h"
 
 namespace render {
 
@@ -34,18 +34,18 @@ void showBoxLeavingGame(const char* title, const char* text) {
   if (glutGet(GLUT_INIT_STATE) == 1 && glutGameModeGet(GLUT_GAME_MODE_ACTIVE) != 0) {
     glutLeaveGameMode();
   }
-  showMessageBox(title, text);
+  platform::showMessageBox(title, text);
 }
 
 void showBoxOverGame(const char* title, const char* text) {
   Display* display = glXGetCurrentDisplay();
   const Window window = glXGetCurrentDrawable();
   if (display == nullptr || window == 0) {
-    showMessageBox(title, text);
+    platform::showMessageBox(title, text);
     return;
   }
   releaseGrabs(display);
-  showMessageBox(title, text);
+  platform::showMessageBox(title, text);
   retakeGrabs(display, window);
 }
 

@@ -1,6 +1,7 @@
 // Reading Windows bitmap (BMP) pictures into plain 24-bit RGB images, with no
-// OpenGL: a pure decoder over bytes in memory, and the file loader on top of
-// it that tells the user in a message box when a picture cannot be used.
+// OpenGL and no window system: a pure decoder over bytes in memory, and the
+// file reader on top of it that says what to tell the user when a picture
+// cannot be used (render/dib_loader shows it in a message box).
 #pragma once
 
 #include <cstddef>
@@ -62,22 +63,27 @@ const char* dibStatusText(DibStatus status);
 // colours-used field (as a 16-bit count) when not 0, else the same defaults.
 int dibColourCount(const DibHeader& header);
 
+// The header of a BMP file held in memory, widened as decodeDib widens it,
+// without checking the rest of the file: false when there is no header of a
+// kind we read. Lets a caller see the declared size before decoding.
+bool dibDeclaredHeader(const std::uint8_t* data, std::size_t size, DibHeader* header);
+
 // Decodes a whole BMP file (with or without its "BM" file header) held in
 // memory. Every size, offset and index is checked against `size`; on any
 // failure `out` is left empty and the reason is returned.
 DibStatus decodeDib(const std::uint8_t* data, std::size_t size, RgbImage* out);
 
-// What a picture that cannot be used tells the user.
+// What a picture that cannot be used tells the user: the title and text of
+// its message box.
 struct DibFailure {
+  const char* title = "";
   char text[256] = {};
 };
 
 // Reads and decodes a BMP file; on failure releases everything, puts the
-// reason into *failure and returns nothing. A file that cannot be read gives
-// "Failed to open DIB file <name>.\n", cut to 255 characters.
+// title "Error" and the reason into *failure and returns nothing. A file that
+// cannot be read gives "Failed to open DIB file <name>.\n", cut to 255
+// characters.
 std::optional<RgbImage> readDibImage(const char* fileName, DibFailure* failure);
-
-// readDibImage, with a failure shown in the box titled "Error".
-std::optional<RgbImage> loadDibImage(const char* fileName);
 
 }  // namespace render

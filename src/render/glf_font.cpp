@@ -4,26 +4,12 @@
 #include "render/glf_font.h"
 
 #include <cmath>
-#include <cstring>
+#include <initializer_list>
 #include <new>
 
 namespace render {
 
 namespace {
-
-std::uint32_t readU32(const std::uint8_t* p) {
-  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-std::int32_t readS32(const std::uint8_t* p) { return static_cast<std::int32_t>(readU32(p)); }
-
-float readFloat(const std::uint8_t* p) {
-  const std::uint32_t bits = readU32(p);
-  float value;
-  std::memcpy(&value, &bits, sizeof value);
-  return value;
-}
 
 bool readExactly(std::FILE* file, void* into, std::size_t size) {
   return std::fread(into, 1, size, file) == size;
@@ -39,12 +25,14 @@ std::int64_t bytesLeft(std::FILE* file) {
   return end - here;
 }
 
-bool readChar(const std::uint8_t* p, GlfChar* c) {
-  float* fields[6] = {&c->quadWidth, &c->quadHeight, &c->texLeft,
-                      &c->texTop,    &c->texRight,   &c->texBottom};
-  for (int i = 0; i < 6; ++i) {
-    *fields[i] = readFloat(p + 4 * i);
-    if (!std::isfinite(*fields[i])) return false;
+// A record the overlay can draw: finite texture coordinates, and a quad that
+// is neither negative nor absurdly large (NaN fails every comparison).
+bool sane(const GlfChar& c) {
+  for (float size : {c.quadWidth, c.quadHeight}) {
+    if (!(size >= 0.0f && size <= kGlfMaxQuadSize)) return false;
+  }
+  for (float t : {c.texLeft, c.texTop, c.texRight, c.texBottom}) {
+    if (!std::isfinite(t)) return false;
   }
   return true;
 }
@@ -54,7 +42,9 @@ bool readChars(std::FILE* file, std::int64_t count, GlfFont* font) {
   if (!chars) return false;
   for (std::int64_t i = 0; i < count; ++i) {
     std::uint8_t record[kGlfCharSize];
-    if (!readExactly(file, record, sizeof record) || !readChar(record, &chars[i])) return false;
+    if (!readExactly(file, record, sizeof record)) return false;
+    chars[i] = decodeGlfChar(record);
+    if (!sane(chars[i])) return false;
   }
   font->chars = std::move(chars);
   return true;
@@ -62,7 +52,7 @@ bool readChars(std::FILE* file, std::int64_t count, GlfFont* font) {
 
 bool readTexels(std::FILE* file, const GlfFont& font, GlfTexels* texels) {
   const std::size_t size = static_cast<std::size_t>(font.textureWidth) *
-                           static_cast<std::size_t>(font.textureHeight) * 2;
+                           static_cast<std::size_t>(font.textureHeight) * kGlfTexelSize;
   std::unique_ptr<std::uint8_t[]> bytes(new (std::nothrow) std::uint8_t[size]);
   if (!bytes || !readExactly(file, bytes.get(), size)) return false;
   texels->bytes = std::move(bytes);
@@ -79,19 +69,21 @@ bool readGlfFont(std::FILE* file, GlfFont* font, GlfTexels* texels) {
   *texels = GlfTexels{};
   std::uint8_t header[kGlfHeaderSize];
   if (file == nullptr || !readExactly(file, header, sizeof header)) return false;
+  const GlfHeader fields = decodeGlfHeader(header);
   GlfFont read;
-  read.textureWidth = readS32(header + 4);
-  read.textureHeight = readS32(header + 8);
-  read.firstChar = readS32(header + 12);
-  read.lastChar = readS32(header + 16);
+  read.textureWidth = fields.textureWidth;
+  read.textureHeight = fields.textureHeight;
+  read.firstChar = fields.firstChar;
+  read.lastChar = fields.lastChar;
   const std::int64_t count =
       static_cast<std::int64_t>(read.lastChar) - static_cast<std::int64_t>(read.firstChar) + 1;
   if (read.textureWidth <= 0 || read.textureWidth > kGlfMaxSide || read.textureHeight <= 0 ||
       read.textureHeight > kGlfMaxSide || count < 1 || count > kGlfMaxChars) {
     return false;
   }
-  const std::int64_t needed = count * static_cast<std::int64_t>(kGlfCharSize) +
-                              static_cast<std::int64_t>(read.textureWidth) * read.textureHeight * 2;
+  const std::int64_t needed =
+      count * static_cast<std::int64_t>(kGlfCharSize) +
+      static_cast<std::int64_t>(read.textureWidth) * read.textureHeight * kGlfTexelSize;
   const std::int64_t left = bytesLeft(file);
   if (left >= 0 && left < needed) return false;
   if (!readChars(file, count, &read) || !readTexels(file, read, texels)) {

@@ -1,6 +1,6 @@
-// The texture-font file (.glf) and its in-memory form, read without OpenGL:
-// a 24-byte header, one quad-and-texture record per character code, and the
-// font texture as (luminance, alpha) texel pairs.
+// The texture-font file (.glf) in memory, read without OpenGL: the header's
+// fields, one quad-and-texture record per character code, and the font
+// texture as (luminance, alpha) texel pairs. The bytes are in glf_format.
 #pragma once
 
 #include <cstddef>
@@ -8,18 +8,9 @@
 #include <cstdio>
 #include <memory>
 
-namespace render {
+#include "render/glf_format.h"
 
-// One character: its quad in drawing units (the width is also the pen
-// advance) and its rectangle in the font texture.
-struct GlfChar {
-  float quadWidth = 0;
-  float quadHeight = 0;
-  float texLeft = 0;
-  float texTop = 0;
-  float texRight = 0;
-  float texBottom = 0;
-};
+namespace render {
 
 struct GlfFont {
   std::uint32_t textureName = 0;  // always 0, the default texture object
@@ -36,15 +27,18 @@ struct GlfTexels {
   std::size_t size = 0;
 };
 
-constexpr std::size_t kGlfHeaderSize = 24;
-constexpr std::size_t kGlfCharSize = 24;
 // A font texture wider or taller than this, or with more character records,
 // is taken for a damaged file rather than allocated.
 constexpr std::int32_t kGlfMaxSide = 8192;
 constexpr std::int64_t kGlfMaxChars = 65536;
+// A quad wider or taller than this many drawing units (the overlay plane is
+// 77 across) is taken for a damaged record: it would throw the pen off screen.
+constexpr float kGlfMaxQuadSize = 1000.0f;
 
-// Reads a whole font from `file`. On any short read or impossible field the
-// font is left with no records and false is returned.
+// Reads a whole font from `file`. On any short read or impossible field (a
+// texture size or character range beyond the limits, a quad size that is
+// negative or beyond kGlfMaxQuadSize, a texture coordinate that is not a
+// finite number) the font is left with no records and false is returned.
 bool readGlfFont(std::FILE* file, GlfFont* font, GlfTexels* texels);
 
 // Opens `fileName` and reads it with readGlfFont.

@@ -9,39 +9,18 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
-#include "render/dib_image.h"
 #include "render/box_over_game.h"
+#include "render/dib_image.h"
+#include "render/picture_files.h"
 
 namespace render {
 
 namespace {
 
-// The names live for the whole run.
-struct TextureTable {
-  unsigned int backdrop = 0;
-  unsigned int floor = 0;
-  unsigned int environment = 0;
-  unsigned int wall = 0;
-  unsigned int defensa = 0;
-  unsigned int medio = 0;
-  unsigned int ataque = 0;
-};
-
-TextureTable gTextures;
-
-struct TextureFile {
-  const char* fileName;
-  void (*store)(unsigned int);
-};
-
-// Start-up order: a missing file stops the process before the ones after it.
-const TextureFile kTextureFiles[] = {
-    {"Data/xpos.bmp", setTexBackdrop},       {"Data/marmol.bmp", setTexFloor},
-    {"Data/envroll.bmp", setTexEnvironment}, {"Data/a.bmp", setTexWall},
-    {"Data/defensa.bmp", setTexDefensa},     {"Data/medio.bmp", setTexMedio},
-    {"Data/ataque.bmp", setTexAtaque},
-};
+// The names live for the whole run, one per picture of the picture table.
+unsigned int gTextures[kGamePictureCount] = {};
 
 unsigned int makeTexture(int width, int height, const std::uint8_t* rgb) {
   GLuint name = 0;
@@ -66,30 +45,34 @@ unsigned int loadTexture(const char* fileName) {
   DibFailure failure;
   const std::optional<RgbImage> image = readDibImage(fileName, &failure);
   if (!image) {
-    showBoxOverGame("Error", failure.text);
+    showBoxOverGame(failure.title, failure.text);
     static const std::uint8_t kWhite[3] = {255, 255, 255};
     return makeTexture(1, 1, kWhite);
   }
   return makeTexture(image->width, image->height, image->pixels.get());
 }
 
-unsigned int texBackdrop() { return gTextures.backdrop; }
-void setTexBackdrop(unsigned int name) { gTextures.backdrop = name; }
-unsigned int texFloor() { return gTextures.floor; }
-void setTexFloor(unsigned int name) { gTextures.floor = name; }
-unsigned int texEnvironment() { return gTextures.environment; }
-void setTexEnvironment(unsigned int name) { gTextures.environment = name; }
-unsigned int texWall() { return gTextures.wall; }
-void setTexWall(unsigned int name) { gTextures.wall = name; }
-unsigned int texDefensa() { return gTextures.defensa; }
-void setTexDefensa(unsigned int name) { gTextures.defensa = name; }
-unsigned int texMedio() { return gTextures.medio; }
-void setTexMedio(unsigned int name) { gTextures.medio = name; }
-unsigned int texAtaque() { return gTextures.ataque; }
-void setTexAtaque(unsigned int name) { gTextures.ataque = name; }
+unsigned int texBackdrop() { return gTextures[kBackdropPicture]; }
+void setTexBackdrop(unsigned int name) { gTextures[kBackdropPicture] = name; }
+unsigned int texFloor() { return gTextures[kFloorPicture]; }
+void setTexFloor(unsigned int name) { gTextures[kFloorPicture] = name; }
+unsigned int texEnvironment() { return gTextures[kEnvironmentPicture]; }
+void setTexEnvironment(unsigned int name) { gTextures[kEnvironmentPicture] = name; }
+unsigned int texWall() { return gTextures[kWallPicture]; }
+void setTexWall(unsigned int name) { gTextures[kWallPicture] = name; }
+unsigned int texDefensa() { return gTextures[kDefensaPicture]; }
+void setTexDefensa(unsigned int name) { gTextures[kDefensaPicture] = name; }
+unsigned int texMedio() { return gTextures[kMedioPicture]; }
+void setTexMedio(unsigned int name) { gTextures[kMedioPicture] = name; }
+unsigned int texAtaque() { return gTextures[kAtaquePicture]; }
+void setTexAtaque(unsigned int name) { gTextures[kAtaquePicture] = name; }
 
+// Start-up order: a missing file stops the process before the ones after it.
 void loadTextureTable() {
-  for (const TextureFile& f : kTextureFiles) f.store(loadTexture(f.fileName));
+  for (int picture = 0; picture < kGamePictureCount; ++picture) {
+    const std::string path = std::string(kPictureFolder) + kPictureFileNames[picture];
+    gTextures[picture] = loadTexture(path.c_str());
+  }
 }
 
 }  // namespace render

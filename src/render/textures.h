@@ -27,7 +27,8 @@ void setTexMedio(unsigned int name);
 unsigned int texAtaque();
 void setTexAtaque(unsigned int name);
 
-// Loads the seven pictures of Data/ into the table, in start-up order.
+// Loads the seven pictures of render/picture_files into the table, in
+// start-up order.
 void loadTextureTable();
 
 }  // namespace render

@@ -13,6 +13,7 @@
 
 #include "bmp_builder.h"
 #include "render/dib_image.h"
+#include "render/dib_loader.h"
 
 namespace {
 
@@ -31,38 +32,42 @@ DibStatus decodeStatus(const std::vector<std::uint8_t>& file) {
   return status;
 }
 
-void setField32(std::vector<std::uint8_t>& file, std::size_t at, std::uint32_t v) {
-  for (int k = 0; k < 4; ++k) file[at + k] = (v >> (8 * k)) & 0xFF;
+// The small files below, each with a format a test may change, and the
+// width and height written into the header whatever the data holds.
+std::vector<std::uint8_t> small24(const BmpFormat& format = {}, int width = 3, int height = 2) {
+  return bmptest::buildBmp(format, std::vector<std::uint8_t>(2 * 12, 0x40), width, height);
 }
 
-// Offsets into a file with a file header and an information header.
-constexpr std::size_t kOffsetField = 10;
-constexpr std::size_t kWidthField = 18;
-constexpr std::size_t kHeightField = 22;
-constexpr std::size_t kCompressionField = 30;
-constexpr std::size_t kColoursUsedField = 46;
-
-std::vector<std::uint8_t> small24() {
-  BmpFormat format;
-  return bmptest::buildBmp(format, std::vector<std::uint8_t>(2 * 12, 0x40), 3, 2);
-}
-
-std::vector<std::uint8_t> small8() {
+BmpFormat format8() {
   BmpFormat format;
   format.bitCount = 8;
   format.palette = {{1, 1, 1}, {2, 2, 2}, {3, 3, 3}};
   format.clrUsed = 3;
-  return bmptest::buildBmp(format, {0, 1, 2, 0, 2, 1, 0, 0}, 3, 2);
+  return format;
 }
 
-std::vector<std::uint8_t> smallRle8() {
+std::vector<std::uint8_t> small8(const BmpFormat& format = format8(),
+                                 std::vector<std::uint8_t> pixels = {0, 1, 2, 0, 2, 1, 0, 0}) {
+  return bmptest::buildBmp(format, pixels, 3, 2);
+}
+
+BmpFormat formatRle8() {
   BmpFormat format;
   format.bitCount = 8;
   format.compression = render::kDibRle8;
   format.palette = {{1, 1, 1}, {2, 2, 2}};
   format.clrUsed = 2;
-  // bottom row: two of index 1; top row: two of index 0; end of bitmap.
-  return bmptest::buildBmp(format, {2, 1, 0, 0, 2, 0, 0, 0, 0, 1}, 2, 2);
+  return format;
+}
+
+// Bottom row: two of index 1 (the run's colour at [1]); top row: two of
+// index 0; end of bitmap.
+const std::vector<std::uint8_t> kRle8Runs = {2, 1, 0, 0, 2, 0, 0, 0, 0, 1};
+
+std::vector<std::uint8_t> smallRle8(const BmpFormat& format = formatRle8(),
+                                    std::vector<std::uint8_t> runs = kRle8Runs, int width = 2,
+                                    int height = 2) {
+  return bmptest::buildBmp(format, runs, width, height);
 }
 
 TEST(DibTruncation, EveryShorterLengthIsAConversionError) {
@@ -96,10 +101,8 @@ TEST(DibTruncation, RunLengthDataCutShortNeverGivesAWrongPicture) {
 
 TEST(DibLyingHeaders, ZeroOrNegativeDimensions) {
   for (auto [width, height] : {std::pair{0, 2}, {3, 0}, {-3, 2}, {INT_MIN, 2}}) {
-    std::vector<std::uint8_t> file = small24();
-    setField32(file, kWidthField, static_cast<std::uint32_t>(width));
-    setField32(file, kHeightField, static_cast<std::uint32_t>(height));
-    EXPECT_EQ(decodeStatus(file), DibStatus::ConversionError) << width << " x " << height;
+    EXPECT_EQ(decodeStatus(small24({}, width, height)), DibStatus::ConversionError)
+        << width << " x " << height;
   }
 }
 
@@ -111,10 +114,8 @@ TEST(DibLyingHeaders, DimensionsWhoseRowsAreNotThere) {
                                {3, INT_MIN},
                                {INT_MAX, INT_MIN},
                                {65536, 65536}}) {
-    std::vector<std::uint8_t> file = small24();
-    setField32(file, kWidthField, static_cast<std::uint32_t>(width));
-    setField32(file, kHeightField, static_cast<std::uint32_t>(height));
-    EXPECT_EQ(decodeStatus(file), DibStatus::ConversionError) << width << " x " << height;
+    EXPECT_EQ(decodeStatus(small24({}, width, height)), DibStatus::ConversionError)
+        << width << " x " << height;
   }
 }
 
@@ -128,28 +129,24 @@ TEST(DibLyingHeaders, AbsurdSizeWithTheDataPresentIsOutOfMemory) {
 }
 
 TEST(DibLyingHeaders, RunLengthPictureTooLargeToHoldIsOutOfMemory) {
-  std::vector<std::uint8_t> file = smallRle8();
-  setField32(file, kWidthField, 16384);
-  setField32(file, kHeightField, 16384);
-  EXPECT_EQ(decodeStatus(file), DibStatus::OutOfMemory);
+  EXPECT_EQ(decodeStatus(smallRle8(formatRle8(), kRle8Runs, 16384, 16384)),
+            DibStatus::OutOfMemory);
 }
 
 TEST(DibLyingHeaders, PixelOffsetPastTheEndOrInsideTheHeaders) {
   const std::vector<std::uint8_t> good = small24();
-  for (std::uint32_t offset : {static_cast<std::uint32_t>(good.size()) + 1, 0xFFFFFFFFu, 0u, 20u}) {
-    std::vector<std::uint8_t> file = good;
-    setField32(file, kOffsetField, offset);
-    EXPECT_EQ(decodeStatus(file), DibStatus::ConversionError) << offset;
+  for (std::uint32_t offset : {static_cast<std::uint32_t>(good.size()) + 1, 0xFFFFFFFFu, 0u, 20u,
+                               static_cast<std::uint32_t>(good.size()) - 23}) {  // one byte short
+    BmpFormat format;
+    format.pixelOffset = offset;
+    EXPECT_EQ(decodeStatus(small24(format)), DibStatus::ConversionError) << offset;
   }
-  std::vector<std::uint8_t> file = good;
-  setField32(file, kOffsetField, static_cast<std::uint32_t>(good.size()) - 23);  // one byte short
-  EXPECT_EQ(decodeStatus(file), DibStatus::ConversionError);
 }
 
 TEST(DibLyingHeaders, ColourTableRunningPastTheEnd) {
-  std::vector<std::uint8_t> file = small8();
-  setField32(file, kColoursUsedField, 0xFFFF);
-  EXPECT_EQ(decodeStatus(file), DibStatus::ConversionError);
+  BmpFormat format = format8();
+  format.clrUsed = 0xFFFF;
+  EXPECT_EQ(decodeStatus(small8(format)), DibStatus::ConversionError);
 }
 
 TEST(DibLyingHeaders, LayoutsThatDoNotExist) {
@@ -160,18 +157,18 @@ TEST(DibLyingHeaders, LayoutsThatDoNotExist) {
   for (const Case c :
        {Case{24, render::kDibRle8}, Case{8, render::kDibRle4}, Case{8, render::kDibBitfields},
         Case{24, 4}, Case{24, 5}, Case{2, 0}, Case{0, 0}, Case{48, 0}}) {
-    std::vector<std::uint8_t> file = small24();
-    file[28] = c.bits & 0xFF;
-    file[29] = c.bits >> 8;
-    setField32(file, kCompressionField, c.compression);
-    EXPECT_EQ(decodeStatus(file), DibStatus::ConversionError) << c.bits << "/" << c.compression;
+    BmpFormat format;
+    format.bitCount = c.bits;
+    format.compression = c.compression;
+    EXPECT_EQ(decodeStatus(small24(format)), DibStatus::ConversionError)
+        << c.bits << "/" << c.compression;
   }
 }
 
 TEST(DibLyingHeaders, TopDownRunLengthIsRefused) {
-  std::vector<std::uint8_t> file = smallRle8();
-  setField32(file, kHeightField, static_cast<std::uint32_t>(-2));
-  EXPECT_EQ(decodeStatus(file), DibStatus::ConversionError);
+  BmpFormat format = formatRle8();
+  format.topDown = true;
+  EXPECT_EQ(decodeStatus(smallRle8(format)), DibStatus::ConversionError);
 }
 
 TEST(DibLyingHeaders, MasksThatAreNotOneRunOfBits) {
@@ -188,9 +185,8 @@ TEST(DibLyingHeaders, MasksThatAreNotOneRunOfBits) {
 }
 
 TEST(DibBadIndices, PaletteIndexBeyondTheTable) {
-  std::vector<std::uint8_t> file = small8();
-  file[file.size() - 6] = 3;  // a table of 3 entries has no index 3
-  EXPECT_EQ(decodeStatus(file), DibStatus::ConversionError);
+  // A table of 3 entries has no index 3.
+  EXPECT_EQ(decodeStatus(small8(format8(), {0, 1, 3, 0, 2, 1, 0, 0})), DibStatus::ConversionError);
 
   BmpFormat format;
   format.bitCount = 1;
@@ -203,9 +199,9 @@ TEST(DibBadIndices, PaletteIndexBeyondTheTable) {
 }
 
 TEST(DibBadIndices, RunLengthIndexBeyondTheTable) {
-  std::vector<std::uint8_t> file = smallRle8();
-  file[file.size() - 9] = 7;  // the first run's colour
-  EXPECT_EQ(decodeStatus(file), DibStatus::ConversionError);
+  std::vector<std::uint8_t> runs = kRle8Runs;
+  runs[1] = 7;  // the first run's colour
+  EXPECT_EQ(decodeStatus(smallRle8(formatRle8(), runs)), DibStatus::ConversionError);
 }
 
 // ---- The loader around the decoder ------------------------------------------

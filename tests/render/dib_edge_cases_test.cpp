@@ -8,6 +8,7 @@
 
 #include "bmp_builder.h"
 #include "render/dib_image.h"
+#include "render/dib_loader.h"
 
 namespace {
 
@@ -120,6 +121,36 @@ TEST(DibEdgeCases, RefusedHeaderShowsTheBoxWithTheMessage) {
   unlink(path);
   EXPECT_FALSE(image.has_value());
   EXPECT_EQ(said, "Error: Unknown DIB file format.\n");
+}
+
+TEST(DibDeclaredHeader, GivesTheSizeAHeaderDeclaresWithoutDecoding) {
+  BmpFormat format;
+  format.compression = render::kDibRle8;
+  format.bitCount = 8;
+  format.topDown = true;
+  // Nothing but the headers: the declared size still reads.
+  render::DibHeader header;
+  const std::vector<std::uint8_t> lying = bmptest::buildBmp(format, {}, 4096, 4096);
+  ASSERT_TRUE(render::dibDeclaredHeader(lying.data(), lying.size(), &header));
+  EXPECT_EQ(header.width, 4096);
+  EXPECT_EQ(header.height, -4096);
+  EXPECT_EQ(header.compression, render::kDibRle8);
+
+  BmpFormat core;
+  core.headerSize = 12;
+  core.fileHeader = false;
+  const std::vector<std::uint8_t> shortHeader = bmptest::buildBmp(core, {}, 300, 200);
+  ASSERT_TRUE(render::dibDeclaredHeader(shortHeader.data(), shortHeader.size(), &header));
+  EXPECT_EQ(header.size, 12u);
+  EXPECT_EQ(header.width, 300);
+  EXPECT_EQ(header.height, 200);
+
+  BmpFormat newer;
+  newer.headerSize = 124;
+  const std::vector<std::uint8_t> refused = bmptest::buildBmp(newer, {}, 1, 1);
+  EXPECT_FALSE(render::dibDeclaredHeader(refused.data(), refused.size(), &header));
+  EXPECT_FALSE(render::dibDeclaredHeader(lying.data(), 20, &header));  // header cut short
+  EXPECT_FALSE(render::dibDeclaredHeader(nullptr, 0, &header));
 }
 
 TEST(DibColourCount, ShortHeaderCountsByDepthOnly) {

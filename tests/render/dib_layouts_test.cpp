@@ -44,7 +44,7 @@ std::vector<std::uint8_t> decode(const std::vector<std::uint8_t>& file, int* wid
 void expectRoundTrip(const BmpFormat& format, const Picture& picture) {
   int width = 0;
   int height = 0;
-  const auto pixels = decode(bmptest::writeBmp(format, picture), &width, &height);
+  const auto pixels = decode(bmptest::encodeBmp(format, picture), &width, &height);
   EXPECT_EQ(width, picture.width);
   EXPECT_EQ(height, picture.height);
   EXPECT_EQ(pixels, bmptest::expectedRgb(picture));

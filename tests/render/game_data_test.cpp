@@ -7,17 +7,17 @@
 #include <string>
 
 #include "render/dib_image.h"
+#include "render/dib_loader.h"
 #include "render/glf_font.h"
+#include "render/picture_files.h"
 
 namespace {
-
-const char* const kPictures[] = {"xpos", "marmol", "envroll", "a", "defensa", "medio", "ataque"};
 
 bool powerOfTwo(int n) { return n > 0 && (n & (n - 1)) == 0; }
 
 TEST(GameData, EveryPictureDecodes) {
-  for (const char* name : kPictures) {
-    const std::string path = std::string(VELMORA_GAME_DATA_DIR) + "/" + name + ".bmp";
+  for (const char* name : render::kPictureFileNames) {
+    const std::string path = std::string(VELMORA_GAME_DATA_DIR) + "/" + name;
     unsetenv("DISPLAY");  // a failure would speak on stderr, not wait for a click
     const auto image = render::loadDibImage(path.c_str());
     ASSERT_TRUE(image.has_value()) << path;

@@ -156,14 +156,60 @@ TEST(GlfFontFile, LastBelowFirstOrACountThatOverflowsFails) {
   }
 }
 
-TEST(GlfFontFile, NonNumberInARecordFails) {
+// The same font with one field of its second record replaced.
+std::vector<std::uint8_t> withSecondRecordField(int field, float value) {
   std::vector<std::uint8_t> bytes = goodFont();
-  const float nan = std::nanf("");
-  std::memcpy(&bytes[24 + 24 + 4], &nan, 4);  // second record's quad height
+  std::memcpy(&bytes[24 + 24 + 4 * field], &value, 4);
+  return bytes;
+}
+
+void expectRefused(const std::vector<std::uint8_t>& bytes) {
   GlfFont font;
   GlfTexels texels;
   EXPECT_FALSE(readBytes(bytes, &font, &texels));
   expectEmpty(font, texels);
+}
+
+constexpr int kQuadWidth = 0;
+constexpr int kQuadHeight = 1;
+
+TEST(GlfFontFile, NonNumberInARecordFails) {
+  expectRefused(withSecondRecordField(kQuadHeight, std::nanf("")));
+}
+
+TEST(GlfFontFile, NegativeQuadWidthFails) {
+  expectRefused(withSecondRecordField(kQuadWidth, -1.0f));
+}
+
+TEST(GlfFontFile, NegativeQuadHeightFails) {
+  expectRefused(withSecondRecordField(kQuadHeight, -0.5f));
+}
+
+TEST(GlfFontFile, HugeQuadWidthFails) {
+  expectRefused(withSecondRecordField(kQuadWidth, 3.4e38f));
+  expectRefused(withSecondRecordField(kQuadWidth, render::kGlfMaxQuadSize * 1.01f));
+}
+
+TEST(GlfFontFile, HugeQuadHeightFails) {
+  expectRefused(withSecondRecordField(kQuadHeight, 3.4e38f));
+}
+
+TEST(GlfFontFile, TextureCoordinateThatIsNotFiniteFails) {
+  for (int field = 2; field < 6; ++field) {
+    SCOPED_TRACE(field);
+    expectRefused(withSecondRecordField(field, std::nanf("")));
+    expectRefused(withSecondRecordField(field, INFINITY));
+    expectRefused(withSecondRecordField(field, -INFINITY));
+  }
+}
+
+TEST(GlfFontFile, QuadSizesFromNoneUpToTheBoundAreKept) {
+  for (float size : {0.0f, render::kGlfMaxQuadSize}) {
+    GlfFont font;
+    GlfTexels texels;
+    EXPECT_TRUE(readBytes(withSecondRecordField(kQuadWidth, size), &font, &texels)) << size;
+    EXPECT_TRUE(readBytes(withSecondRecordField(kQuadHeight, size), &font, &texels)) << size;
+  }
 }
 
 TEST(GlfFontFile, NamedFileReadsAndAMissingOneForgetsTheEarlierFont) {

@@ -1,6 +1,6 @@
 // The paths of the texture and font functions that end before any OpenGL
 // call: a null texture name, a missing texture file, a font that fails to
-// load. What they draw is checked on a real context in the window tests.
+// load.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

@@ -1,10 +1,12 @@
-# Fails when the rules engine reaches for a graphics or window-system header,
-# directly or through any header of ours it includes, or when velmora-sim
-# links a graphics library. Run by CTest with -DSOURCES=<;-list> -DSRC_DIR=
-# -DSIM=<path to velmora-sim>.
+# Fails when a GL-free part of the game (the rules engine, the decoders)
+# reaches for a graphics or window-system header, directly or through any
+# header of ours it includes (our own window-system code, platform/, counts),
+# or when a program built on it links a graphics library. Run by CTest with
+# -DWHAT=<name> -DSOURCES=<;-list> -DSRC_DIR= -DBINARY=<program> and
+# -DMIN_FILES=<fewest files the sources must reach>.
 cmake_minimum_required(VERSION 3.25)
 
-set(forbidden "#[ \t]*include[ \t]*[<\"](GL/|GLES|EGL/|X11/|glut|freeglut)")
+set(forbidden "#[ \t]*include[ \t]*[<\"](GL/|GLES|EGL/|X11/|glut|freeglut|platform/)")
 set(pending ${SOURCES})
 set(seen "")
 set(problems "")
@@ -27,20 +29,21 @@ while(pending)
   endforeach()
 endwhile()
 list(LENGTH seen files)
-if(files LESS 10)
+if(files LESS MIN_FILES)
   message(FATAL_ERROR "only ${files} files examined: the source list did not arrive")
 endif()
 
-execute_process(COMMAND ldd ${SIM} OUTPUT_VARIABLE linked RESULT_VARIABLE ldd_status)
+execute_process(COMMAND ldd ${BINARY} OUTPUT_VARIABLE linked RESULT_VARIABLE ldd_status)
 if(NOT ldd_status EQUAL 0)
-  message(FATAL_ERROR "ldd ${SIM} failed")
+  message(FATAL_ERROR "ldd ${BINARY} failed")
 endif()
 string(REGEX MATCHALL "lib(GL|GLU|GLX|glut|X11|xcb)[^ \t]*" graphics "${linked}")
 if(graphics)
-  string(APPEND problems "  ${SIM} links ${graphics}\n")
+  string(APPEND problems "  ${BINARY} links ${graphics}\n")
 endif()
 
 if(problems)
-  message(FATAL_ERROR "The rules engine must build and link without GL, GLU, GLUT or X11:\n${problems}")
+  message(FATAL_ERROR "${WHAT} must build and link without GL, GLU, GLUT or X11:\n${problems}")
 endif()
-message(STATUS "${files} rules files include no graphics header; velmora-sim links none")
+get_filename_component(program ${BINARY} NAME)
+message(STATUS "${WHAT}: ${files} files include no graphics header; ${program} links none")

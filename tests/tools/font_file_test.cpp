@@ -1,69 +1,61 @@
-// The texture-font file the build generates: its bytes read back by hand, its
-// glyph cells and ink, and the overlay lines laid out with its records.
+// The texture-font file the build generates: read back through the game's
+// own reader, its glyph cells and ink, and the overlay lines laid out with
+// its records.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "bmp_reader.h"
 #include "font_atlas.h"
 #include "glf_file.h"
+#include "render/glf_font.h"
 #include "text_preview.h"
 
 namespace {
 
-std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8 |
-           static_cast<std::uint32_t>(b[at + 2]) << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
-
-// The built file, parsed here byte by byte rather than with the tools' reader.
-struct RawFont {
+// The built file, its header, and the font the game reads from it.
+struct BuiltFont {
     std::vector<std::uint8_t> bytes;
-    std::int32_t header[6] = {};
-    std::vector<tools::GlyphRecord> records;
+    render::GlfHeader header;
+    render::GlfFont font;
+    render::GlfTexels texels;
+    std::vector<render::GlfChar> records;
 };
 
-const RawFont& built() {
-    static const RawFont font = [] {
-        RawFont f;
+const BuiltFont& built() {
+    static const BuiltFont font = [] {
+        BuiltFont f;
         f.bytes = readFileBytes(VELMORA_TEST_FONT_FILE);
-        if (f.bytes.size() < 24) return f;
-        for (int i = 0; i < 6; ++i) f.header[i] = static_cast<std::int32_t>(le32(f.bytes, 4u * i));
-        for (int i = 0; i <= f.header[4] - f.header[3] && 48u + 24u * i <= f.bytes.size(); ++i) {
-            float v[6];
-            for (int k = 0; k < 6; ++k) {
-                const std::uint32_t bits = le32(f.bytes, 24u + 24u * i + 4u * k);
-                std::memcpy(&v[k], &bits, 4);
-            }
-            f.records.push_back({v[0], v[1], v[2], v[3], v[4], v[5]});
+        if (f.bytes.size() >= render::kGlfHeaderSize) f.header = render::decodeGlfHeader(f.bytes.data());
+        if (render::readGlfFile(VELMORA_TEST_FONT_FILE, &f.font, &f.texels)) {
+            f.records.assign(f.font.chars.get(), f.font.chars.get() + (f.font.lastChar - f.font.firstChar + 1));
         }
         return f;
     }();
     return font;
 }
 
-int width() { return built().header[1]; }
-int height() { return built().header[2]; }
+int width() { return built().font.textureWidth; }
+int height() { return built().font.textureHeight; }
 
 std::uint8_t texel(int x, int y, int channel) {
-    return built().bytes[24 + 24 * built().records.size() + (static_cast<std::size_t>(y) * width() + x) * 2 + channel];
+    return built().texels.bytes[(static_cast<std::size_t>(y) * width() + x) * render::kGlfTexelSize + channel];
 }
 
 struct CellBox {
     int x0, y0, x1, y1;  // texel rectangle, x1 and y1 exclusive
 };
 
-CellBox cellOf(const tools::GlyphRecord& r) {
+CellBox cellOf(const render::GlfChar& r) {
     return {static_cast<int>(std::lround(r.texLeft * width())), static_cast<int>(std::lround(r.texTop * height())),
             static_cast<int>(std::lround(r.texRight * width())), static_cast<int>(std::lround(r.texBottom * height()))};
 }
 
-const tools::GlyphRecord& recordOf(char c) { return built().records.at(static_cast<std::size_t>(c - 32)); }
+const render::GlfChar& recordOf(char c) { return built().records.at(static_cast<std::size_t>(c - 32)); }
 
 // Lowest row holding ink, counted from the cell's top.
 int lowestInkRow(char c) {
@@ -78,14 +70,14 @@ int lowestInkRow(char c) {
 bool isPowerOfTwo(int v) { return v > 0 && (v & (v - 1)) == 0; }
 
 TEST(FontFile, HeaderCoversPrintableAsciiInAPowerOfTwoTexture) {
-    const RawFont& f = built();
-    ASSERT_GE(f.bytes.size(), 24u);
-    EXPECT_EQ(f.header[0], 0);  // texture name
+    const BuiltFont& f = built();
+    ASSERT_TRUE(f.font.chars) << "the game cannot read " << VELMORA_TEST_FONT_FILE;
+    EXPECT_EQ(f.header.textureName, 0);
     EXPECT_TRUE(isPowerOfTwo(width()) && width() <= 2048) << width();
     EXPECT_TRUE(isPowerOfTwo(height()) && height() <= 2048) << height();
-    EXPECT_EQ(f.header[3], 32);
-    EXPECT_EQ(f.header[4], 126);
-    EXPECT_EQ(f.header[5], 0);  // reserved
+    EXPECT_EQ(f.font.firstChar, 32);
+    EXPECT_EQ(f.font.lastChar, 126);
+    EXPECT_EQ(f.header.reserved, 0);
     EXPECT_EQ(f.records.size(), 95u);
     EXPECT_EQ(f.bytes.size(), 24u + 95u * 24u + static_cast<std::size_t>(width()) * height() * 2u);
     // The texels are uploaded under OpenGL's default unpack alignment of 4,
@@ -95,7 +87,7 @@ TEST(FontFile, HeaderCoversPrintableAsciiInAPowerOfTwoTexture) {
 
 TEST(FontFile, CellsLieInsideTheTextureApartAndWithAClearBorder) {
     std::vector<CellBox> boxes;
-    for (const tools::GlyphRecord& r : built().records) {
+    for (const render::GlfChar& r : built().records) {
         for (float v : {r.texLeft, r.texTop, r.texRight, r.texBottom}) EXPECT_TRUE(v >= 0.0f && v <= 1.0f) << v;
         EXPECT_LT(r.texLeft, r.texRight);
         EXPECT_LT(r.texTop, r.texBottom);  // the first texel row is the top
@@ -112,7 +104,7 @@ TEST(FontFile, CellsLieInsideTheTextureApartAndWithAClearBorder) {
 
 TEST(FontFile, QuadsKeepTheGlyphsUndistortedAndAdvanceAboutOnePointTwo) {
     float sum = 0.0f;
-    for (const tools::GlyphRecord& r : built().records) {
+    for (const render::GlfChar& r : built().records) {
         const CellBox b = cellOf(r);
         EXPECT_NEAR(r.quadWidth / static_cast<float>(b.x1 - b.x0), r.quadHeight / static_cast<float>(b.y1 - b.y0), 1e-4f);
         EXPECT_FLOAT_EQ(r.quadHeight, built().records[0].quadHeight);
@@ -173,8 +165,8 @@ const OverlayLine overlayLines[] = {
 };
 
 TEST(FontOverlay, EveryLineEndsInsideTheVisibleArea) {
-    tools::FontFile font;
-    ASSERT_TRUE(tools::readGlf(VELMORA_TEST_FONT_FILE, font));
+    const render::GlfFont& font = built().font;
+    ASSERT_TRUE(font.chars);
     for (const OverlayLine& line : overlayLines) {
         const float end = line.x + tools::lineWidth(font, line.text);
         EXPECT_LE(end, 38.7f) << line.text;  // the plane shows x from -38.7 to 38.7
@@ -187,11 +179,11 @@ TEST(FontOverlay, EveryLineEndsInsideTheVisibleArea) {
 }
 
 TEST(FontOverlay, DrawnLineHasInkFromItsStartToWhereThePenEnds) {
-    tools::FontFile font;
-    ASSERT_TRUE(tools::readGlf(VELMORA_TEST_FONT_FILE, font));
+    const render::GlfFont& font = built().font;
+    ASSERT_TRUE(font.chars);
     tools::Image screen = tools::makeImage(1024, 768, tools::Colour{0, 0, 0});
     const std::string text = overlayLines[9].text;
-    tools::drawTextLine(screen, tools::OverlayView{-38.7f, 38.7f, -29.0f, 29.0f}, font, text, -32.8f, 11.6f,
+    tools::drawTextLine(screen, tools::OverlayView{-38.7f, 38.7f, -29.0f, 29.0f}, font, built().texels, text, -32.8f, 11.6f,
                         tools::Colour{1, 1, 1});
     int first = 1024, last = -1, top = 768, bottom = -1;
     for (int y = 0; y < 768; ++y) {
@@ -209,7 +201,7 @@ TEST(FontOverlay, DrawnLineHasInkFromItsStartToWhereThePenEnds) {
     EXPECT_NEAR(-38.7f + (last + 1) * unitsPerPixel, -32.8f + tools::lineWidth(font, text), 0.8f);
     // The ink hangs below the line's top edge, within one line height.
     EXPECT_LE(29.0f - top * unitsPerPixel, 11.6f);
-    EXPECT_GE(29.0f - (bottom + 1) * unitsPerPixel, 11.6f - font.glyphs[0].quadHeight);
+    EXPECT_GE(29.0f - (bottom + 1) * unitsPerPixel, 11.6f - font.chars[0].quadHeight);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The message box on Xlib. It opens its own display connection, so it works
 // before, beside or without the game window, and it blocks the caller until
 // the user closes it, which is what makes it modal.
-#include "render/message_box.h"
+#include "platform/message_box.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-namespace render {
+namespace platform {
 
 namespace {
 
@@ -260,4 +260,4 @@ void showMessageBox(const char* title, const char* text) {
   XCloseDisplay(box.display);
 }
 
-}  // namespace render
+}  // namespace platform

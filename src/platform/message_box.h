@@ -1,9 +1,9 @@
-// The modal message box through which the loaders report a picture that
-// cannot be used: a small window of our own on Xlib with a title, a text and
-// an OK button, or a line on stderr when no display can be opened.
+// The modal message box through which the game reports a file it cannot use:
+// a small window of our own on Xlib with a title, a text and an OK button, or
+// a line on stderr when no display can be opened.
 #pragma once
 
-namespace render {
+namespace platform {
 
 // Shows the box and returns once the user has closed it: OK clicked, Enter,
 // Space or Escape pressed, or the window closed by the window manager.
@@ -20,4 +20,4 @@ struct BoxRect {
 // Where the OK button lies inside a box of the given size.
 BoxRect messageBoxButton(int boxWidth, int boxHeight);
 
-}  // namespace render
+}  // namespace platform

@@ -7,7 +7,7 @@
 
 #include <cstdlib>
 
-#include "render/message_box.h"
+#include "platform/message_box.h"
 #include "support/processes.h"
 #include "support/x_input.h"
 #include "support/x_session.h"
@@ -94,7 +94,7 @@ TEST_F(MessageBoxOnXvfb, ALeftClickOnOkClosesItOtherClicksDoNot) {
   ASSERT_FALSE(id.empty());
   xtest::WindowGeometry box;
   ASSERT_TRUE(xtest::windowGeometry(id, display_.name, &box));
-  const render::BoxRect ok = render::messageBoxButton(box.width, box.height);
+  const platform::BoxRect ok = platform::messageBoxButton(box.width, box.height);
   const int okX = box.x + ok.x + ok.width / 2;
   const int okY = box.y + ok.y + ok.height / 2;
   const int besideX = box.x + 5;
@@ -156,8 +156,8 @@ TEST(MessageBoxWithoutDisplay, TitleAndTextGoToStderr) {
   const std::string restore = saved != nullptr ? saved : "";
   unsetenv("DISPLAY");
   testing::internal::CaptureStderr();
-  render::showMessageBox("Error!", "Data/marmol.bmp");
-  render::showMessageBox("Error", "Failed to open DIB file x.bmp.\n");
+  platform::showMessageBox("Error!", "Data/marmol.bmp");
+  platform::showMessageBox("Error", "Failed to open DIB file x.bmp.\n");
   const std::string said = testing::internal::GetCapturedStderr();
   if (saved != nullptr) setenv("DISPLAY", restore.c_str(), 1);
   EXPECT_EQ(said, "Error!: Data/marmol.bmp\nError: Failed to open DIB file x.bmp.\n");
