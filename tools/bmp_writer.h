@@ -39,11 +39,11 @@ struct BmpFormat {
   // padded with zeros to that size.
   std::uint32_t headerSize = 40;
   std::uint16_t bitCount = 24;
-  std::uint32_t compression = 0;  // 0 none, 1 RLE8, 2 RLE4, 3 bit fields
-  bool topDown = false;           // a negative height: rows stored top row first
-  std::vector<Rgb> palette;       // the colour table as written
-  std::uint32_t clrUsed = 0;      // the colours-used field
-  bool writeMasks = false;        // three masks after an information header
+  std::uint32_t compression = 0;       // 0 none, 1 RLE8, 2 RLE4, 3 bit fields
+  bool topDown = false;                // a negative height: rows stored top row first
+  std::vector<Rgb> palette;            // the colour table as written
+  std::uint32_t clrUsed = 0;           // the colours-used field
+  bool writeMasks = false;             // three masks after an information header
   std::uint32_t masks[3] = {0, 0, 0};  // red, green, blue
   std::size_t gapAfterTable = 0;       // filler bytes between table and pixels
   // The pixel offset of the file header; by default where the pixels begin.

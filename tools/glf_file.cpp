@@ -7,8 +7,7 @@
 namespace tools {
 
 std::vector<std::uint8_t> encodeGlf(const FontFile& font) {
-  std::vector<std::uint8_t> out(render::kGlfHeaderSize +
-                                font.glyphs.size() * render::kGlfCharSize);
+  std::vector<std::uint8_t> out(render::kGlfHeaderSize + font.glyphs.size() * render::kGlfCharSize);
   render::GlfHeader header;  // texture name and reserved field stay 0
   header.textureWidth = font.textureWidth;
   header.textureHeight = font.textureHeight;

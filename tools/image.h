@@ -7,15 +7,15 @@
 namespace tools {
 
 struct Colour {
-    float r;
-    float g;
-    float b;
+  float r;
+  float g;
+  float b;
 };
 
 struct Image {
-    int width;
-    int height;
-    std::vector<Colour> pixels;  // width * height, row by row from the top
+  int width;
+  int height;
+  std::vector<Colour> pixels;  // width * height, row by row from the top
 };
 
 Image makeImage(int width, int height, Colour fill);

@@ -12,11 +12,11 @@ float hashUnit(std::int32_t x, std::int32_t y, std::uint32_t seed);
 
 // A small seeded generator (splitmix64) so every run draws the same values.
 struct Rng {
-    std::uint64_t state;
+  std::uint64_t state;
 };
 Rng makeRng(std::uint64_t seed);
 std::uint64_t nextRandom(Rng& rng);
-float nextUnit(Rng& rng);                       // 0 <= value < 1
+float nextUnit(Rng& rng);  // 0 <= value < 1
 float nextRange(Rng& rng, float low, float high);
 
 // Gradient noise about -1..1 at lattice coordinates (x, y); the lattice wraps
@@ -33,9 +33,9 @@ float turbulence(float u, float v, int basePeriod, int octaves, float gain, std:
 // distances, in cell widths, to the nearest and second-nearest point, and the
 // hash of the nearest cell so a caller can tint cells apart.
 struct CellSample {
-    float nearest;
-    float second;
-    std::uint32_t cellId;
+  float nearest;
+  float second;
+  std::uint32_t cellId;
 };
 CellSample cellNoise(float u, float v, int cells, std::uint32_t seed);
 

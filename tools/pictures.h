@@ -17,8 +17,8 @@ Image makeMedioEmblem();         // balance
 Image makeAtaqueEmblem();        // crossed swords
 
 struct PictureEntry {
-    const char* fileName;  // relative to Data/
-    Image (*make)();
+  const char* fileName;  // relative to Data/
+  Image (*make)();
 };
 
 const std::vector<PictureEntry>& pictureTable();

@@ -7,8 +7,8 @@
 namespace tools {
 
 struct Vec2 {
-    float x;
-    float y;
+  float x;
+  float y;
 };
 
 Vec2 rotateVec(Vec2 p, float radians);

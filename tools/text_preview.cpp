@@ -13,8 +13,8 @@ namespace tools {
 
 namespace {
 
-std::vector<render::TextQuad> layOut(const render::GlfFont& font, const std::string& text,
-                                     float x, float y, float* penEnd) {
+std::vector<render::TextQuad> layOut(const render::GlfFont& font, const std::string& text, float x,
+                                     float y, float* penEnd) {
   std::vector<render::TextQuad> quads(text.size());
   const int count = render::layoutTextLine(font, text.data(), text.size(), x, y, quads.data(),
                                            static_cast<int>(quads.size()), penEnd);
@@ -25,9 +25,10 @@ std::vector<render::TextQuad> layOut(const render::GlfFont& font, const std::str
 float texelAlpha(const render::GlfFont& font, const render::GlfTexels& texels, int x, int y) {
   x = std::clamp(x, 0, font.textureWidth - 1);
   y = std::clamp(y, 0, font.textureHeight - 1);
-  const std::size_t at = (static_cast<std::size_t>(y) * static_cast<std::size_t>(font.textureWidth) +
-                          static_cast<std::size_t>(x)) *
-                         render::kGlfTexelSize;
+  const std::size_t at =
+      (static_cast<std::size_t>(y) * static_cast<std::size_t>(font.textureWidth) +
+       static_cast<std::size_t>(x)) *
+      render::kGlfTexelSize;
   return static_cast<float>(texels.bytes[at + 1]) / 255.0f;
 }
 

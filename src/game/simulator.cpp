@@ -85,8 +85,7 @@ void tracePieces(std::string& line, char label, const std::vector<armies::Piece>
 void traceTurn(Output& out, long long turn) {
   // The turn has passed: turnSide now names the side to move next.
   const armies::Side moved = armies::enemyOf(sideToMove());
-  emit(out, "turn %lld %s phase=%d\n", turn, kTraceSideNames[moved],
-       static_cast<int>(gamePhase()));
+  emit(out, "turn %lld %s phase=%d\n", turn, kTraceSideNames[moved], static_cast<int>(gamePhase()));
   std::string line;
   tracePieces(line, 'P', armies::armyPiramides);
   emit(out, "%s", line.c_str());
@@ -107,8 +106,8 @@ void traceMatchEnd(Output& out, const MatchRecord& m) {
 void writeCsvRow(Output& out, const SimOptions& options, const MatchRecord& m) {
   emit(out, "%lld,%d,%dx%d,%d,%d,%s,%s,%s,%s,%lld,%d,%d\n", m.number, options.nodes, m.columns,
        m.rows, m.squadPiramides, m.squadEsferas, stanceName(m.squadPiramides, options.nodes),
-       stanceName(m.squadEsferas, options.nodes), kCsvSideNames[m.opening],
-       kCsvSideNames[m.winner], m.turns, m.alivePiramides, m.aliveEsferas);
+       stanceName(m.squadEsferas, options.nodes), kCsvSideNames[m.opening], kCsvSideNames[m.winner],
+       m.turns, m.alivePiramides, m.aliveEsferas);
 }
 
 // Plays frames until the side to move has finished its turn.

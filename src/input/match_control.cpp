@@ -18,10 +18,14 @@ constexpr int kNodeStep = 15;
 
 int& heldFlag(Arrow arrow) {
   switch (arrow) {
-    case kArrowLeft: return game::arrowLeftHeld;
-    case kArrowRight: return game::arrowRightHeld;
-    case kArrowUp: return game::arrowUpHeld;
-    case kArrowDown: break;
+    case kArrowLeft:
+      return game::arrowLeftHeld;
+    case kArrowRight:
+      return game::arrowRightHeld;
+    case kArrowUp:
+      return game::arrowUpHeld;
+    case kArrowDown:
+      break;
   }
   return game::arrowDownHeld;
 }

@@ -33,8 +33,8 @@ using xtest::RgbImage;
 std::string copyOfGameData() {
   char pattern[] = "/tmp/velmora-e2e.XXXXXX";
   const std::string dir = mkdtemp(pattern);
-  const std::string command = "cp -r '" VELMORA_GAME_DIR "/Data' '" VELMORA_GAME_DIR
-                              "/arial.glf' '" + dir + "/'";
+  const std::string command =
+      "cp -r '" VELMORA_GAME_DIR "/Data' '" VELMORA_GAME_DIR "/arial.glf' '" + dir + "/'";
   EXPECT_EQ(std::system(command.c_str()), 0);
   return dir;
 }
@@ -132,8 +132,8 @@ TEST_F(Game, MatchShowsTheBoardThenPlaysTurnsAtTheChosenSpeedAndPauses) {
   EXPECT_GT(wall.r + wall.g + wall.b, 3 * 80.0);
   // Both home corners carry a disk with a stance picture: not black, not
   // just the white of the rings.
-  for (const xtest::PixelRect corner : {xtest::PixelRect{138, 76, 24, 24},
-                                        xtest::PixelRect{860, 668, 24, 24}}) {
+  for (const xtest::PixelRect corner :
+       {xtest::PixelRect{138, 76, 24, 24}, xtest::PixelRect{860, 668, 24, 24}}) {
     const xtest::MeanColour disk = xtest::meanColour(top, corner);
     EXPECT_GT(disk.r + disk.g + disk.b, 3 * 60.0) << corner.x;
     EXPECT_GT(xtest::countPixels(top, corner, [](xtest::Rgb c) { return !xtest::nearWhite(c); }),
@@ -154,9 +154,8 @@ TEST_F(Game, MatchShowsTheBoardThenPlaysTurnsAtTheChosenSpeedAndPauses) {
     return xtest::differingFraction(speed2, s, 8) == 0;
   }));
   keys("minus");
-  ASSERT_TRUE(waitFor("speed-1-again", 5000, [&](const RgbImage& s) {
-    return xtest::differingFraction(top, s, 8) == 0;
-  }));
+  ASSERT_TRUE(waitFor("speed-1-again", 5000,
+                      [&](const RgbImage& s) { return xtest::differingFraction(top, s, 8) == 0; }));
 
   // Enter plays the next turn and F5 at once holds it: a piece in motion
   // lands, then nothing moves and no prompt shows, the turn not being over.
@@ -244,9 +243,8 @@ TEST_F(Game, ViewsAndTheFreeCameraWithArrowsHeightAndMouse) {
   // Back to the top view: the picture of the start, but for the zoom that
   // the preset resets.
   keys("1");
-  ASSERT_TRUE(waitFor("top-again", 5000, [&](const RgbImage& s) {
-    return xtest::differingFraction(top, s, 8) == 0;
-  }));
+  ASSERT_TRUE(waitFor("top-again", 5000,
+                      [&](const RgbImage& s) { return xtest::differingFraction(top, s, 8) == 0; }));
   quitWithEscape();
 }
 
@@ -325,7 +323,8 @@ TEST_F(Game, UndecodablePictureShowsTheReasonThenTheGameRuns) {
   std::fputc(108, f);
   std::fclose(f);
   startGame(workDir_);
-  ASSERT_FALSE(xtest::findWindow("Error", display_.name, kStartMs).empty()) << "no box titled Error";
+  ASSERT_FALSE(xtest::findWindow("Error", display_.name, kStartMs).empty())
+      << "no box titled Error";
   shot("box");
   keys("Return");
   ASSERT_TRUE(waitFor("entry", kStartMs, [](const RgbImage& s) {

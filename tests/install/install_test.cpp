@@ -157,9 +157,9 @@ TEST(Package, IsNamedAfterTheVersionAndDependsOnTheLibrariesTheProgramsLink) {
 
 TEST(Package, SimulatorPlaysAsTheBuiltOne) {
   std::string built;
-  ASSERT_EQ(xtest::runProgram({VELMORA_SIM_PATH, "--matches", "1", "--seed", "1"}, "", &built,
-                              nullptr),
-            0);
+  ASSERT_EQ(
+      xtest::runProgram({VELMORA_SIM_PATH, "--matches", "1", "--seed", "1"}, "", &built, nullptr),
+      0);
   std::string unpacked;
   std::string err;
   ASSERT_EQ(xtest::runProgram({kUnpacked + "/games/velmora-sim", "--matches", "1", "--seed", "1"},

@@ -1,13 +1,14 @@
 // The message box on a private headless X server: found by its title, closed
 // by each way a user closes it, with real keys and clicks through the server,
 // and never left hanging; and on stderr when there is no display at all.
+#include "platform/message_box.h"
+
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 
-#include "platform/message_box.h"
 #include "support/processes.h"
 #include "support/x_input.h"
 #include "support/x_session.h"

@@ -1,12 +1,12 @@
 // Where the board scene's tiles, bars, walls and rim land in the world,
 // worked out from the same tables the display lists are compiled from, on the
 // default 12 x 10 board; and which picture a home-corner disk shows.
+#include "render/board_geometry.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <type_traits>
-
-#include "render/board_geometry.h"
 
 namespace {
 

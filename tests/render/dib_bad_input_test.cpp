@@ -129,8 +129,7 @@ TEST(DibLyingHeaders, AbsurdSizeWithTheDataPresentIsOutOfMemory) {
 }
 
 TEST(DibLyingHeaders, RunLengthPictureTooLargeToHoldIsOutOfMemory) {
-  EXPECT_EQ(decodeStatus(smallRle8(formatRle8(), kRle8Runs, 16384, 16384)),
-            DibStatus::OutOfMemory);
+  EXPECT_EQ(decodeStatus(smallRle8(formatRle8(), kRle8Runs, 16384, 16384)), DibStatus::OutOfMemory);
 }
 
 TEST(DibLyingHeaders, PixelOffsetPastTheEndOrInsideTheHeaders) {

@@ -194,14 +194,14 @@ TEST(DibRunLengthLayouts, EightBitRunsAbsoluteDeltaAndEndOfLine) {
 
 TEST(DibRunLengthLayouts, FourBitAlternatingRunsAndOddAbsolute) {
   const std::vector<std::uint8_t> data = {
-      5, 0x12,  // red green red green red
-      0, 0,     // end of line
-      0, 3,     // absolute, 3 nibbles in 2 bytes (already even):
-      0x34, 0x20,  // blue white green
-      0, 5,        // absolute, 5 nibbles in 3 bytes padded to 4:
+      5,    0x12,           // red green red green red
+      0,    0,              // end of line
+      0,    3,              // absolute, 3 nibbles in 2 bytes (already even):
+      0x34, 0x20,           // blue white green
+      0,    5,              // absolute, 5 nibbles in 3 bytes padded to 4:
       0x11, 0x22, 0x40, 0,  // red red green green white
-      0, 0,                 // end of line
-      0, 1,                 // end of bitmap
+      0,    0,              // end of line
+      0,    1,              // end of bitmap
   };
   int width = 0;
   int height = 0;

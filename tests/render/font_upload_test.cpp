@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "render/texture_font.h"
 #include "support/processes.h"
 #include "support/x_session.h"
-#include "render/texture_font.h"
 
 // The GL driver keeps allocations of its own until exit; reads out of bounds
 // are what this test is after, not leaks outside our code.

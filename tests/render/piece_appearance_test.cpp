@@ -1,8 +1,8 @@
 // The piece colours by side and role, and the pyramid model's faces: wound so
 // that back-face culling keeps the outside, with normals pointing out.
-#include <gtest/gtest.h>
-
 #include "render/piece_appearance.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

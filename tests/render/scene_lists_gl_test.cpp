@@ -36,8 +36,14 @@ constexpr int kHeight = 448;
 bool makeContext() {
   setenv("EGL_PLATFORM", "surfaceless", 1);
   EGLDisplay display = eglGetDisplay(EGL_DEFAULT_DISPLAY);
-  const EGLint wanted[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
-                           EGL_RED_SIZE,     8,               EGL_DEPTH_SIZE,      24,
+  const EGLint wanted[] = {EGL_SURFACE_TYPE,
+                           EGL_PBUFFER_BIT,
+                           EGL_RENDERABLE_TYPE,
+                           EGL_OPENGL_BIT,
+                           EGL_RED_SIZE,
+                           8,
+                           EGL_DEPTH_SIZE,
+                           24,
                            EGL_NONE};
   const EGLint size[] = {EGL_WIDTH, kWidth, EGL_HEIGHT, kHeight, EGL_NONE};
   EGLConfig config;
@@ -154,8 +160,7 @@ TEST_F(SceneGl, PiecesAreDrawnAliveOnlyInTheirRoleColourInBothPasses) {
       const render::Rgb& c = render::kRoleColours[side - 1][piece.role - 1];
       const float lit = piece.alive ? 2.0f : 0.0f;
       expectPixelAbove(piece.x + 1, piece.z + 0.5f, std::min(1.0f, lit * c.r),
-                       std::min(1.0f, lit * c.g), std::min(1.0f, lit * c.b), "piece of side",
-                       side);
+                       std::min(1.0f, lit * c.g), std::min(1.0f, lit * c.b), "piece of side", side);
     }
   }
   EXPECT_FALSE(glIsEnabled(GL_BLEND));

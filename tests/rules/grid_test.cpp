@@ -31,7 +31,7 @@ TEST(GridShape, EveryOfferedNodeCountHasItsShape) {
 }
 
 TEST(GridShapeDeathTest, CountWithoutShapeStopsLoudly) {
-  EXPECT_DEATH(board::chooseGridShape(127), "no grid shape");  // a prime
+  EXPECT_DEATH(board::chooseGridShape(127), "no grid shape");   // a prime
   EXPECT_DEATH(board::chooseGridShape(1600), "no grid shape");  // 40 x 40
   EXPECT_DEATH(board::chooseGridShape(0), "no grid shape");
 }

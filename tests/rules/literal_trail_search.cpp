@@ -26,11 +26,11 @@ struct StepFamily {
 
 const StepFamily& familyOf(board::Direction d) {
   static const StepFamily kFamily[] = {
-      {nullptr, 0, 0, board::None},                      // None: never called
-      {&board::Node::left, 0, -1, board::Right},         // Left
-      {&board::Node::right, 0, +1, board::Left},         // Right
-      {&board::Node::up, -1, 0, board::Down},            // Up
-      {&board::Node::down, +1, 0, board::Up},            // Down
+      {nullptr, 0, 0, board::None},               // None: never called
+      {&board::Node::left, 0, -1, board::Right},  // Left
+      {&board::Node::right, 0, +1, board::Left},  // Right
+      {&board::Node::up, -1, 0, board::Down},     // Up
+      {&board::Node::down, +1, 0, board::Up},     // Down
   };
   return kFamily[d];
 }

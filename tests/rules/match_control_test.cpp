@@ -1,12 +1,13 @@
 // What the keys do to the game: the match set-up, Enter by phase, + and - on
 // the entry screen and between turns, pause, and the return to the entry screen.
+#include "input/match_control.h"
+
 #include <gtest/gtest.h>
 
 #include "armies/armies.h"
 #include "board/board.h"
 #include "game/frame_logic.h"
 #include "game/game_state.h"
-#include "input/match_control.h"
 #include "test_support.h"
 
 namespace {

@@ -75,9 +75,9 @@ TEST_F(MoveChoice, OccupantRuleFollowsTheRoleCycle) {
     bool accepted;
   };
   const Case cases[] = {
-      {Red, Esferas, Green, true},    {Red, Esferas, Red, false},   {Red, Esferas, Blue, false},
+      {Red, Esferas, Green, true},    {Red, Esferas, Red, false},     {Red, Esferas, Blue, false},
       {Green, Esferas, Blue, true},   {Green, Esferas, Green, false}, {Green, Esferas, Red, false},
-      {Blue, Esferas, Red, true},     {Blue, Esferas, Blue, false}, {Blue, Esferas, Green, false},
+      {Blue, Esferas, Red, true},     {Blue, Esferas, Blue, false},   {Blue, Esferas, Green, false},
       {Red, Piramides, Green, false},  // a friend blocks whatever its role
   };
   for (const Case& c : cases) {
@@ -150,7 +150,7 @@ TEST_F(MoveChoice, FallbackEndsAfterExactlyThreeIdleDraws) {
 TEST_F(MoveChoice, ChasingPieceLiftsTheBanOnReversingForGood) {
   testing_support::currentBoardWith({{13, 14}, {14, 15}, {15, 27}, {13, 25}});
   armies::Piece& p = testing_support::placePiece(Piramides, 0, Red, 13);
-  p.backDirection = Right;  // came from 14
+  p.backDirection = Right;         // came from 14
   EXPECT_EQ(choose(p, 15), None);  // the way back is forbidden, 25 is a dead end
   EXPECT_EQ(board::forbidReversal(), 1);
 

@@ -78,8 +78,8 @@ TEST_F(Armies, CombatFollowsTheRoleCycle) {
     bool attackerHoldsNode;
   };
   const Case cases[] = {
-      {Red, Green, 1, 0, true},   {Red, Blue, 0, 1, false},   {Red, Red, 1, 1, false},
-      {Green, Blue, 1, 0, true},  {Green, Red, 0, 1, false},  {Blue, Red, 1, 0, true},
+      {Red, Green, 1, 0, true},   {Red, Blue, 0, 1, false},  {Red, Red, 1, 1, false},
+      {Green, Blue, 1, 0, true},  {Green, Red, 0, 1, false}, {Blue, Red, 1, 0, true},
       {Blue, Green, 0, 1, false}, {Blue, Blue, 1, 1, false},
   };
   for (const Case& c : cases) {

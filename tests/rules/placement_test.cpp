@@ -42,11 +42,11 @@ TEST(PlaceArmies, WorkedExampleOfOneHundredTwentyNodes) {
   board::replaceBoard();
   armies::placeArmies();
   EXPECT_EQ(nodesOf(armies::armyPiramides),
-            (std::vector<int>{13, 12, 1, 26, 24, 2, 25, 14, 39, 36, 3, 37,
+            (std::vector<int>{13, 12, 1,  26, 24, 2, 25, 14, 39, 36, 3,  37,
                               15, 38, 27, 52, 48, 4, 49, 16, 50, 28, 51, 40}));
   EXPECT_EQ(nodesOf(armies::armyEsferas),
             (std::vector<int>{106, 107, 118, 93, 95, 117, 94, 105, 80, 83, 116, 82,
-                              104, 81, 92, 67, 71, 115, 70, 103, 69, 91, 68, 79}));
+                              104, 81,  92,  67, 71, 115, 70, 103, 69, 91, 68,  79}));
 }
 
 TEST(PlaceArmies, FreshPiecesAndTheBoardMarksAgree) {

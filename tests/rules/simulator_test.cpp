@@ -1,7 +1,8 @@
 // velmora-sim as a user runs it: its command line, the exact trace format,
 // the summary, and the same bytes for the same seed.
-#include <gtest/gtest.h>
+#include "game/simulator.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,8 +16,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include "game/simulator.h"
 
 namespace {
 
@@ -66,12 +65,27 @@ std::vector<std::string> lines(const std::string& text) {
 
 TEST(SimCommandLine, BadValuesGiveOneLineAndStatusTwo) {
   const char* bad[] = {
-      "--nodes 121",       "--nodes 525",     "--nodes 105",       "--nodes",
-      "--nodes abc",       "--nodes 1e2",     "--nodes -120",      "--matches 0",
-      "--matches 2147483648", "--seed -1",    "--seed 4294967296", "--speed 3",
-      "--speed 32",        "--speed 0",       "--max-turns 0",     "--max-turns",
-      "--bogus",           "extra",           "--nodes 120 --speed",
-      "--csv --trace",     "--trace --matches 2 --csv",
+      "--nodes 121",
+      "--nodes 525",
+      "--nodes 105",
+      "--nodes",
+      "--nodes abc",
+      "--nodes 1e2",
+      "--nodes -120",
+      "--matches 0",
+      "--matches 2147483648",
+      "--seed -1",
+      "--seed 4294967296",
+      "--speed 3",
+      "--speed 32",
+      "--speed 0",
+      "--max-turns 0",
+      "--max-turns",
+      "--bogus",
+      "extra",
+      "--nodes 120 --speed",
+      "--csv --trace",
+      "--trace --matches 2 --csv",
   };
   for (const char* args : bad) {
     const SimRun run = runSim(args);
@@ -97,13 +111,15 @@ TEST(SimCommandLine, MessagesSayWhatIsAllowed) {
 TEST(SimCommandLine, ValuesFromTheShellAreShownEscapedAndCut) {
   const std::string longValue(100000, '1');
   const std::string args[] = {
-      "--nodes \"$(printf '120\\nx')\"",        // a newline would split the line
+      "--nodes \"$(printf '120\\nx')\"",         // a newline would split the line
       "--seed \"$(printf '1\\033[2J\\r\\t')\"",  // a terminal escape and the rest
-      "\"$(printf '\\033[31m')--nodes\"",       // an unknown argument is quoted alike
+      "\"$(printf '\\033[31m')--nodes\"",        // an unknown argument is quoted alike
       "--matches " + longValue,
   };
   const std::string shown[] = {
-      "\"120\\nx\"", "\"1\\x1b[2J\\x0d\\t\"", "\"\\x1b[31m--nodes\"",
+      "\"120\\nx\"",
+      "\"1\\x1b[2J\\x0d\\t\"",
+      "\"\\x1b[31m--nodes\"",
       "\"" + longValue.substr(0, 40) + "\"... (100000 bytes)",
   };
   for (int i = 0; i < 4; ++i) {
@@ -159,8 +175,8 @@ TEST(SimCommandLine, DefaultsAndEveryOption) {
   EXPECT_EQ(options.maxTurns, 2000);
   EXPECT_FALSE(options.trace);
   EXPECT_FALSE(options.csv);
-  const char* all[] = {"velmora-sim", "--nodes", "510", "--matches", "3", "--seed", "4294967295",
-                       "--speed", "16", "--max-turns", "9", "--trace"};
+  const char* all[] = {"velmora-sim", "--nodes", "510", "--matches",   "3", "--seed",
+                       "4294967295",  "--speed", "16",  "--max-turns", "9", "--trace"};
   ASSERT_TRUE(game::parseSimOptions(12, all, 0, options, stderr));
   EXPECT_EQ(options.nodes, 510);
   EXPECT_EQ(options.matches, 3);
@@ -277,8 +293,8 @@ std::vector<std::string> rowFromTrace(const std::vector<std::string>& trace, std
     const std::string names[] = {"", "defensa", "medio", "ataque"};
     return names[std::stoi(size) / third];
   };
-  std::vector<std::string> row = {m[1], m[2], m[3], m[4], m[5], stance(m[4]), stance(m[5]),
-                                  lowered(m[6])};
+  std::vector<std::string> row = {m[1], m[2],         m[3],         m[4],
+                                  m[5], stance(m[4]), stance(m[5]), lowered(m[6])};
   std::string lastP, lastE;
   for (++i; i < trace.size() && !std::regex_match(trace[i], m, resultLine); ++i) {
     if (trace[i][0] == 'P') lastP = trace[i];

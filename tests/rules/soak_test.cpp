@@ -30,15 +30,16 @@ std::string brokenInvariant(bool moveUnderWay) {
     for (board::Direction d : board::kAllDirections) {
       const board::Node* other = board::linkToward(node, d);
       if (other == nullptr) continue;
-      const bool offGrid = (d == board::Left && i % c == 0) || (d == board::Right && i % c == c - 1) ||
-                           (d == board::Up && i < c) || (d == board::Down && i >= n - c);
+      const bool offGrid = (d == board::Left && i % c == 0) ||
+                           (d == board::Right && i % c == c - 1) || (d == board::Up && i < c) ||
+                           (d == board::Down && i >= n - c);
       if (offGrid || other != &b.nodes[board::neighbourIndex(i, d, c)] ||
           board::linkToward(*other, board::opposite(d)) != &node) {
         return "passage of node " + std::to_string(i) + " towards " + std::to_string(d);
       }
     }
-    if (node.occupied == 1 && (node.occupant == nullptr || node.occupant->alive != 1 ||
-                               node.occupant->node != i)) {
+    if (node.occupied == 1 &&
+        (node.occupant == nullptr || node.occupant->alive != 1 || node.occupant->node != i)) {
       return "node " + std::to_string(i) + " is marked by a piece that is not standing on it";
     }
   }
@@ -81,7 +82,8 @@ std::string brokenInvariant(bool moveUnderWay) {
   for (const auto& l : lists) {
     if (static_cast<int>(l.list.size()) != l.length) return std::string(l.name) + " list length";
     for (int entry : l.list) {
-      if (entry < -1 || entry >= static_cast<int>(pieces)) return std::string(l.name) + " list entry";
+      if (entry < -1 || entry >= static_cast<int>(pieces))
+        return std::string(l.name) + " list entry";
     }
   }
   return "";

@@ -130,7 +130,8 @@ TEST(SquadSize, TheThreeDrawnSizesTellDefenceMiddleAndAttack) {
 }
 
 TEST(PointDistance, SinglePrecisionEuclidean) {
-  EXPECT_FLOAT_EQ(armies::pointDistance(armies::makePoint(0, 0, 0), armies::makePoint(3, 4, 12)), 13.0f);
+  EXPECT_FLOAT_EQ(armies::pointDistance(armies::makePoint(0, 0, 0), armies::makePoint(3, 4, 12)),
+                  13.0f);
   EXPECT_EQ(armies::pointDistance(armies::makePoint(16, 0, 16), armies::makePoint(0, 0, 0)),
             static_cast<float>(std::sqrt(512.0)));
 }

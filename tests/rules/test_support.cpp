@@ -34,11 +34,20 @@ void closePassagesOf(board::Board& board, int index) {
     board::Node* other = board::linkToward(cell, d);
     if (other == nullptr) continue;
     switch (board::opposite(d)) {
-      case board::Left: other->left = nullptr; break;
-      case board::Right: other->right = nullptr; break;
-      case board::Up: other->up = nullptr; break;
-      case board::Down: other->down = nullptr; break;
-      case board::None: break;
+      case board::Left:
+        other->left = nullptr;
+        break;
+      case board::Right:
+        other->right = nullptr;
+        break;
+      case board::Up:
+        other->up = nullptr;
+        break;
+      case board::Down:
+        other->down = nullptr;
+        break;
+      case board::None:
+        break;
     }
   }
   cell.left = cell.right = cell.up = cell.down = nullptr;

@@ -88,9 +88,10 @@ TEST_F(LiteralWorkedBoards, DeadEndTargetIsNeverEntered) {
   const Steps rightFirst{{13, board::Right}, {13, board::Right}, {13, board::Up}};
   const Steps upFirst{{13, board::Up}, {13, board::Right}, {13, board::Up}};
   const Steps closedFirst{{13, board::Right}, {13, board::Up}};
-  const std::pair<Direction, const Steps*> cases[] = {
-      {board::Right, &rightFirst}, {board::Up, &upFirst},
-      {board::Down, &closedFirst}, {board::Left, &closedFirst}};
+  const std::pair<Direction, const Steps*> cases[] = {{board::Right, &rightFirst},
+                                                      {board::Up, &upFirst},
+                                                      {board::Down, &closedFirst},
+                                                      {board::Left, &closedFirst}};
   for (auto [first, expected] : cases) {
     SCOPED_TRACE(first);
     const literal::Trail* trail = search(b, first);
@@ -175,11 +176,10 @@ struct SearchSetUp {
 std::string describe(int n, std::uint32_t boardSeed, bool thinned, const SearchSetUp& s,
                      std::uint32_t generator) {
   std::ostringstream out;
-  out << "nodes " << n << ", board seed " << boardSeed << (thinned ? " thinned" : "")
-      << ", back " << s.back << ", from " << s.from << ", target " << s.target << ", first "
-      << s.first << ", forbidReversal " << s.forbid << ", searchSide " << s.side
-      << ", targetFound before " << s.foundBefore << ", previous " << s.withPrevious
-      << ", generator " << generator;
+  out << "nodes " << n << ", board seed " << boardSeed << (thinned ? " thinned" : "") << ", back "
+      << s.back << ", from " << s.from << ", target " << s.target << ", first " << s.first
+      << ", forbidReversal " << s.forbid << ", searchSide " << s.side << ", targetFound before "
+      << s.foundBefore << ", previous " << s.withPrevious << ", generator " << generator;
   return out.str();
 }
 
@@ -312,9 +312,8 @@ TEST(TrailSearchEquivalence, FastSearchWalksAsTheLiteralOneOnRandomBoards) {
       const literal::Trail* referencePrevious = nullptr;
       for (int k = 0; k < kSearchesPerBoard; ++k) {
         const SearchSetUp s = drawSetUp(rng, *b, fastPrevious != nullptr);
-        const SearchPair pair = s.withPrevious
-                                    ? runBoth(*b, s, fastPrevious, referencePrevious)
-                                    : runBoth(*b, s, nullptr, nullptr);
+        const SearchPair pair = s.withPrevious ? runBoth(*b, s, fastPrevious, referencePrevious)
+                                               : runBoth(*b, s, nullptr, nullptr);
         ASSERT_EQ(pair.fastOutcome, pair.referenceOutcome)
             << describe(n, boardSeed, thinned, s, pair.generatorBefore);
         ASSERT_EQ(board::searchSide(), s.side);

@@ -47,7 +47,8 @@ class TrailSearch : public ::testing::Test {
 // 12 columns: 0-1, 1-13, 13-14, 14-15, 15-27.
 const std::vector<testing_support::Passage> kOpenToTwentySeven = {
     {0, 1}, {1, 13}, {13, 14}, {14, 15}, {15, 27}};
-const std::vector<testing_support::Passage> kDeadEndAtFifteen = {{0, 1}, {1, 13}, {13, 14}, {14, 15}};
+const std::vector<testing_support::Passage> kDeadEndAtFifteen = {
+    {0, 1}, {1, 13}, {13, 14}, {14, 15}};
 
 TEST_F(TrailSearch, ReachesTheTargetWhateverTheFirstDirection) {
   testing_support::currentBoardWith(kOpenToTwentySeven);
@@ -153,8 +154,8 @@ TEST_F(TrailSearch, ContinuedTrailExtendsACopyOfThePreviousOne) {
   // enter them again, and the copy grows after the old steps.
   const Outcome continued = search(None, 13, 15, Right, previous);
   EXPECT_EQ(continued.found, 0);
-  EXPECT_EQ(continued.steps, (std::vector<StepView>{
-                                 {13, Right}, {13, Up}, {13, Right}, {13, Right}, {13, Up}}));
+  EXPECT_EQ(continued.steps,
+            (std::vector<StepView>{{13, Right}, {13, Up}, {13, Right}, {13, Right}, {13, Up}}));
   EXPECT_EQ(continued.stepCount, 5);
   EXPECT_EQ(previous->stepCount, 2);
   EXPECT_EQ(testing_support::stepsOf(previous), before);

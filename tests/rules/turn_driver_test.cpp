@@ -1,13 +1,14 @@
 // The turn driver and the frame logic: how lists are walked one entry per
 // frame, how long a move takes, the opening turn, pausing mid-move, the winner
 // test, and a driver that must not run without a match.
+#include "game/turn_driver.h"
+
 #include <gtest/gtest.h>
 
 #include "armies/armies.h"
 #include "board/board.h"
 #include "game/frame_logic.h"
 #include "game/game_state.h"
-#include "game/turn_driver.h"
 #include "input/match_control.h"
 #include "test_support.h"
 

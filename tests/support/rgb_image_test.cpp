@@ -1,11 +1,11 @@
 // PPM reading and the pixel measures of the test kit, on pictures made here
 // byte by byte.
+#include "support/rgb_image.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "support/rgb_image.h"
 
 namespace {
 

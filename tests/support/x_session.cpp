@@ -75,9 +75,8 @@ bool startXvfb(HeadlessDisplay* display) {
   for (int number = first; number < first + 60; ++number) {
     if (!displayFree(number)) continue;
     const std::string name = ":" + std::to_string(number);
-    const pid_t pid =
-        spawnProgram({"Xvfb", name, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"},
-                     "", "", "");
+    const pid_t pid = spawnProgram(
+        {"Xvfb", name, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"}, "", "", "");
     if (pid < 0) return false;
     if (serverAnswers(pid, number)) {
       display->pid = pid;
@@ -123,9 +122,8 @@ ServerStart startXorg(HeadlessDisplay* display, std::string* why) {
 
 bool stopXorg(HeadlessDisplay* display) {
   if (display->pid <= 0) return true;
-  const int status =
-      runProgram({VELMORA_XSERVER_SCRIPT, "stop", std::to_string(display->pid)}, "", nullptr,
-                 nullptr, 30000);
+  const int status = runProgram({VELMORA_XSERVER_SCRIPT, "stop", std::to_string(display->pid)}, "",
+                                nullptr, nullptr, 30000);
   display->pid = -1;
   display->name.clear();
   return status == 0;

@@ -42,17 +42,17 @@ std::string valueOf(const std::string& lines, const std::string& key) {
 }
 
 // Starts the server or ends the test: skipped where Xorg cannot run here.
-#define START_XORG_OR_RETURN(display)                                     \
-  do {                                                                    \
-    std::string why_;                                                     \
-    switch (xtest::startXorg(display, &why_)) {                           \
-      case xtest::ServerStart::kStarted:                                  \
-        break;                                                            \
-      case xtest::ServerStart::kSkipped:                                  \
-        GTEST_SKIP() << why_;                                             \
-      case xtest::ServerStart::kFailed:                                   \
-        FAIL() << why_;                                                   \
-    }                                                                     \
+#define START_XORG_OR_RETURN(display)           \
+  do {                                          \
+    std::string why_;                           \
+    switch (xtest::startXorg(display, &why_)) { \
+      case xtest::ServerStart::kStarted:        \
+        break;                                  \
+      case xtest::ServerStart::kSkipped:        \
+        GTEST_SKIP() << why_;                   \
+      case xtest::ServerStart::kFailed:         \
+        FAIL() << why_;                         \
+    }                                           \
   } while (false)
 
 class PrivateXorg : public testing::Test {

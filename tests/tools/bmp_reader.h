@@ -7,16 +7,16 @@
 #include <vector>
 
 struct ReadBmp {
-    std::uint32_t fileSize;
-    std::uint32_t dataOffset;
-    std::uint32_t infoSize;
-    std::int32_t width;
-    std::int32_t height;
-    std::uint16_t planes;
-    std::uint16_t bitsPerPixel;
-    std::uint32_t compression;
-    std::uint32_t imageSize;
-    std::vector<std::uint8_t> rgb;  // width * height * 3, top row first
+  std::uint32_t fileSize;
+  std::uint32_t dataOffset;
+  std::uint32_t infoSize;
+  std::int32_t width;
+  std::int32_t height;
+  std::uint16_t planes;
+  std::uint16_t bitsPerPixel;
+  std::uint32_t compression;
+  std::uint32_t imageSize;
+  std::vector<std::uint8_t> rgb;  // width * height * 3, top row first
 };
 
 std::vector<std::uint8_t> readFileBytes(const std::string& path);

@@ -2,8 +2,9 @@
 // figures, the reading of CSV rows, and the real pipeline (velmora-sim --csv
 // into velmora-match-stats, then scripts/stats.sh with gnuplot) checked
 // against the simulator's own summary line.
-#include <gtest/gtest.h>
+#include "match_stats.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,7 +15,6 @@
 #include <string>
 
 #include "game/match_csv.h"
-#include "match_stats.h"
 #include "support/processes.h"
 
 namespace {
@@ -122,8 +122,8 @@ TEST(MatchStatsTool, TalliesAgreeWithTheSimulatorsSummary) {
   EXPECT_FALSE(std::getline(table, line)) << line;
 
   const std::string md = xtest::readFile(dir + "/summary.md");
-  const long long decidedAll = expected[0].piramides + expected[0].esferas +
-                               expected[1].piramides + expected[1].esferas;
+  const long long decidedAll =
+      expected[0].piramides + expected[0].esferas + expected[1].piramides + expected[1].esferas;
   EXPECT_NE(md.find("| all matches | " + std::to_string(decidedAll) + " | "), std::string::npos)
       << md;
   // Every decided match lands in exactly one cell of the stance table.
@@ -153,8 +153,8 @@ TEST(MatchStatsTool, RefusesAFileThatIsNotTheSimulatorsCsv) {
 // in order, the same files from a second run, and two pictures.
 TEST(StatsScript, WritesTheRowsTablesAndPlotsReproducibly) {
   const std::string dir = scratchDir("stats-script");
-  const std::string script = std::string(VELMORA_SOURCE_DIR) + "/scripts/stats.sh " +
-                             VELMORA_BUILD_DIR + " 2 ";
+  const std::string script =
+      std::string(VELMORA_SOURCE_DIR) + "/scripts/stats.sh " + VELMORA_BUILD_DIR + " 2 ";
   ASSERT_EQ(run(script + dir + "/a >/dev/null"), 0);
   ASSERT_EQ(run(script + dir + "/b >/dev/null"), 0);
   const std::string rows = xtest::readFile(dir + "/a/matches.csv");

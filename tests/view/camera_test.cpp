@@ -1,11 +1,12 @@
 // The camera's arithmetic with the numbers a user's hands produce: angle
 // wrapping, the glide of a held arrow key and its decay in single precision,
 // the pointer's turn and zoom, the height keys, and the presets' poses.
+#include "camera/camera.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "camera/camera.h"
 #include "game/game_state.h"
 
 namespace {
@@ -26,7 +27,7 @@ TEST_F(CameraTest, AnglesWrapYawAndClampPitchButNotRoll) {
   const struct {
     float yaw, pitch, roll, wantYaw, wantPitch, wantRoll;
   } cases[] = {
-      {-10, 0, 0, 350, 0, 0}, {725, 0, 0, 5, 0, 0},    {360, 120, 0, 0, 90, 0},
+      {-10, 0, 0, 350, 0, 0},     {725, 0, 0, 5, 0, 0},      {360, 120, 0, 0, 90, 0},
       {0, -95, 400, 0, -90, 400}, {-730, 90, 0, 350, 90, 0},
   };
   for (const auto& c : cases) {
@@ -59,7 +60,7 @@ TEST_F(CameraTest, StepDirectionsFollowTheYaw) {
 TEST_F(CameraTest, HeldUpGlidesForwardAndSettlesAtTheCap) {
   game::arrowUpHeld = 1;
   camera::updateMotion(eye);
-  EXPECT_FLOAT_EQ(eye.z, -0.25f);  // rate 0.5 moves 0.25 units
+  EXPECT_FLOAT_EQ(eye.z, -0.25f);           // rate 0.5 moves 0.25 units
   EXPECT_EQ(eye.forwardRate, 0.5f - 0.3f);  // single precision, just under 0.2
   EXPECT_LT(eye.forwardRate, 0.2f);
 

@@ -1,11 +1,12 @@
 // Which overlay lines each state of the game shows, and their exact text.
+#include "game/overlay_lines.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "game/game_state.h"
-#include "game/overlay_lines.h"
 
 namespace {
 
@@ -38,9 +39,9 @@ class Overlay : public ::testing::Test {
 TEST_F(Overlay, EntryScreenShowsItsFourLinesWithTheCount) {
   game::setNodeCount(120);
   state(game::NodeEntry, 0, 0, 1);
-  const std::vector<std::string> want = {
-      "Introduce el numero de NODOS", "( Numero >=120 y <=510 div. 3 y 5 )", "Numero:   120",
-      "( + para subir, - para bajar, INTRO para comenzar )"};
+  const std::vector<std::string> want = {"Introduce el numero de NODOS",
+                                         "( Numero >=120 y <=510 div. 3 y 5 )", "Numero:   120",
+                                         "( + para subir, - para bajar, INTRO para comenzar )"};
   EXPECT_EQ(shownLines(), want);
   // An awaited Enter left over from an abandoned match shows no prompt here.
   state(game::NodeEntry, 1, 0, 1);
@@ -66,8 +67,8 @@ TEST_F(Overlay, BetweenTurnsTheSideToMoveAndTheSpeed) {
 
 TEST_F(Overlay, WinnerLinesThenThePromptOnceTheTurnIsOver) {
   state(game::PiramidesWon, 0, 1, game::kTurnEsferas);
-  EXPECT_EQ(shownLines(), (std::vector<std::string>{
-                              "FINAL !!!", "EL GANADOR ES EL BANDO DE LAS PIRAMIDES !!!"}));
+  EXPECT_EQ(shownLines(),
+            (std::vector<std::string>{"FINAL !!!", "EL GANADOR ES EL BANDO DE LAS PIRAMIDES !!!"}));
   state(game::EsferasWon, 1, 1, game::kTurnPiramides);
   game::setMoveSpeed(4);
   EXPECT_EQ(shownLines(),

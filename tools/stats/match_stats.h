@@ -49,8 +49,8 @@ struct MatchStats {
   std::map<int, Tally> byNodes;
   std::map<int, std::string> gridOf;  // by node count
   Tally all;
-  Tally byOpening[3];     // by the opening side
-  Tally byStances[3][3];  // [Piramides stance][Esferas stance]
+  Tally byOpening[3];                   // by the opening side
+  Tally byStances[3][3];                // [Piramides stance][Esferas stance]
   long long stanceWins[3] = {0, 0, 0};  // wins of a side by its own stance, both sides
   long long stanceDecided[3] = {0, 0, 0};
 };

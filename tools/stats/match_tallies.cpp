@@ -67,8 +67,7 @@ bool parseMatchRow(const std::string& line, MatchRow& row) {
   row.stanceEsferas = indexOf(game::kCsvStanceNames, f[game::kCsvStanceEsferas]);
   row.opening = indexOf(game::kCsvSideNames, f[game::kCsvOpening]);
   row.winner = indexOf(game::kCsvSideNames, f[game::kCsvWinner]);
-  return row.stancePiramides >= 0 && row.stanceEsferas >= 0 && row.opening > 0 &&
-         row.winner >= 0;
+  return row.stancePiramides >= 0 && row.stanceEsferas >= 0 && row.opening > 0 && row.winner >= 0;
 }
 
 Interval wilsonInterval(long long successes, long long trials) {

@@ -46,8 +46,9 @@ std::string summaryMarkdown(const MatchStats& stats) {
     appendf(md, " from %d to %d", stats.byNodes.begin()->first, stats.byNodes.rbegin()->first);
   }
   appendf(md, "; %lld ended undecided at the turn bound.\n", all.wins[0]);
-  md += "Win rates and lengths (in turns) count the decided matches only; intervals are 95 % "
-        "Wilson score intervals.\n\n";
+  md +=
+      "Win rates and lengths (in turns) count the decided matches only; intervals are 95 % "
+      "Wilson score intervals.\n\n";
   md += "| | decided | Piramides win rate | 95 % interval | mean turns | longest |\n";
   md += "|---|---:|---:|---|---:|---:|\n";
   appendf(md, "| all matches | %lld | ", decided(all));
@@ -55,8 +56,9 @@ std::string summaryMarkdown(const MatchStats& stats) {
   appendf(md, " | %.1f | %lld |\n", meanTurns(all), all.longest);
 
   md += "\n## By node count\n\n";
-  md += "| nodes | grid | matches | Piramides win rate | 95 % interval | mean turns | longest | "
-        "undecided |\n";
+  md +=
+      "| nodes | grid | matches | Piramides win rate | 95 % interval | mean turns | longest | "
+      "undecided |\n";
   md += "|---:|---|---:|---:|---|---:|---:|---:|\n";
   for (const auto& [nodes, tally] : stats.byNodes) {
     appendf(md, "| %d | %s | %lld | ", nodes, stats.gridOf.at(nodes).c_str(), tally.matches);
@@ -80,8 +82,9 @@ std::string summaryMarkdown(const MatchStats& stats) {
   md += " |\n";
 
   md += "\n## By stance pair\n\n";
-  md += "The Piramides' win rate with the Piramides' stance down the side and the Esferas' "
-        "along the top; decided matches in brackets.\n\n";
+  md +=
+      "The Piramides' win rate with the Piramides' stance down the side and the Esferas' "
+      "along the top; decided matches in brackets.\n\n";
   md += "| Piramides \\ Esferas | defensa | medio | ataque |\n|---|---:|---:|---:|\n";
   for (int p = 0; p < 3; ++p) {
     appendf(md, "| %s |", kCsvStanceNames[p]);
@@ -109,8 +112,8 @@ std::string nodeTable(const MatchStats& stats) {
   for (const auto& [nodes, tally] : stats.byNodes) {
     const Interval ci = wilsonInterval(tally.wins[1], decided(tally));
     appendf(table, "%d %lld %lld %lld %.3f %.3f %.3f %.3f %lld\n", nodes, tally.matches,
-            tally.wins[1], decided(tally), percent(tally.wins[1], decided(tally)),
-            100 * ci.low, 100 * ci.high, meanTurns(tally), tally.longest);
+            tally.wins[1], decided(tally), percent(tally.wins[1], decided(tally)), 100 * ci.low,
+            100 * ci.high, meanTurns(tally), tally.longest);
   }
   return table;
 }
