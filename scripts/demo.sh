@@ -100,6 +100,7 @@ mark "Una partida vista desde arriba"
 play_turn
 play_turn
 mark "Dos turnos a velocidad 1"
+sleep 1
 keys plus plus plus plus
 sleep 0.5
 mark "Velocidad 16"
