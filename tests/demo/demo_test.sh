@@ -25,7 +25,7 @@ pgrep -f "ffmpeg.*$demo/velmora-demo.mp4" >/dev/null && fail "the recorder is st
 video=$demo/velmora-demo.mp4
 [ -s "$video" ] || fail "no video"
 length=$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$video")
-awk "BEGIN {exit !($length > 20 && $length < 120)}" || fail "a video of $length s"
+awk "BEGIN {exit !($length > 20)}" || fail "a video of only $length s"
 grep -q "velmora-demo.mp4 (" "$work/said" || fail "where the video is was not said"
 
 # Frames a quarter and three quarters in differ: the game was playing.
