@@ -32,7 +32,7 @@ void mouseLook(int x, int y) {
 void mouseZoom(int x, int y) {
   if (!zoomByPointer(x, y)) return;
   glutWarpPointer(game::pointerCentreX, game::pointerCentreY);
-  game::reshape(1024, 768);
+  game::reshape(game::kScreenWidth, game::kScreenHeight);
   glutPostRedisplay();
 }
 

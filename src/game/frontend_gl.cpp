@@ -12,7 +12,7 @@ void rebuildBoardScene() { render::buildBoardScene(*board::currentBoard()); }
 
 void restoreEntryView() {
   glutSetCursor(GLUT_CURSOR_NONE);
-  game::reshape(1024, 768);
+  game::reshape(game::kScreenWidth, game::kScreenHeight);
 }
 
 }  // namespace frontend

@@ -5,6 +5,13 @@
 
 namespace game {
 
+// The screen of the game mode the game asks for; the projection, the camera
+// set-ups and the pointer assume it.
+constexpr int kScreenWidth = 1024;
+constexpr int kScreenHeight = 768;
+constexpr int kScreenCentreX = kScreenWidth / 2;
+constexpr int kScreenCentreY = kScreenHeight / 2;
+
 // Opens the game and runs it; returns only by ending the process.
 void startUp(int argc, char** argv);
 

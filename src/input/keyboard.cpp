@@ -19,8 +19,6 @@ namespace {
 
 constexpr unsigned char kEnter = 13;
 constexpr unsigned char kEscape = 27;
-constexpr int kScreenCentreX = 512;
-constexpr int kScreenCentreY = 384;
 
 void quit() {
   game::quitting = 1;
@@ -75,11 +73,11 @@ void applyViewPreset(game::ViewMode view) {
     glDisable(GL_LIGHT5);
   }
   game::setViewMode(view);
-  releasePointer(kScreenCentreX, kScreenCentreY);
+  releasePointer(game::kScreenCentreX, game::kScreenCentreY);
   game::setFreeLookActive(0);
   game::fieldOfView = 45;
   glutSetCursor(GLUT_CURSOR_NONE);
-  game::reshape(1024, 768);
+  game::reshape(game::kScreenWidth, game::kScreenHeight);
 }
 
 void onKeyboard(unsigned char key, int, int) {

@@ -6,13 +6,11 @@
 
 #include "camera/camera.h"
 #include "game/game_state.h"
+#include "game/start_up.h"
 
 namespace input {
 
 namespace {
-
-constexpr int kScreenCentreX = 512;
-constexpr int kScreenCentreY = 384;
 
 bool inFreeView() { return game::viewMode() == game::FreeView; }
 
@@ -45,7 +43,7 @@ void onMouse(int button, int state, int x, int y) {
       capturePointer(x, y);
     } else {
       game::setFreeLookActive(0);
-      releasePointer(kScreenCentreX, kScreenCentreY);
+      releasePointer(game::kScreenCentreX, game::kScreenCentreY);
     }
   } else if (button == GLUT_RIGHT_BUTTON) {
     // Press and release alike toggle the zoom: on while the button is held.
@@ -54,7 +52,7 @@ void onMouse(int button, int state, int x, int y) {
       capturePointer(x, y);
     } else {
       game::setZoomActive(0);
-      releasePointer(kScreenCentreX, kScreenCentreY);
+      releasePointer(game::kScreenCentreX, game::kScreenCentreY);
     }
   }
 }
