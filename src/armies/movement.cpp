@@ -2,7 +2,7 @@
 // towards its neighbour and, on the step that lands exactly on it, takes the
 // node, fights whoever holds it, and updates the chase bookkeeping.
 #include "armies/armies.h"
-#include "game/game_state.h"
+#include "state/game_state.h"
 
 namespace armies {
 

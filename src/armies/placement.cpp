@@ -2,8 +2,8 @@
 // a new match: roles dealt at random, pieces set out in growing square shells
 // around their home corner, the Esferas as the point mirror of the Piramides.
 #include "armies/armies.h"
-#include "game/game_state.h"
-#include "game/random.h"
+#include "state/game_state.h"
+#include "state/random.h"
 
 namespace armies {
 

@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "armies/armies.h"
-#include "game/game_state.h"
-#include "game/random.h"
-#include "game/sides.h"
+#include "armies/sides.h"
+#include "state/game_state.h"
+#include "state/random.h"
 
 namespace armies {
 
@@ -65,13 +65,13 @@ std::optional<Stance> stanceOfSquadSize(int squadSize, int nodeCount) {
 
 void drawSquadSize(Side side) {
   const auto stance = static_cast<Stance>(game::drawRandom() % 3);
-  game::setSquadSizeOf(side, stanceSquadSize(stance, game::nodeCount()));
+  setSquadSizeOf(side, stanceSquadSize(stance, game::nodeCount()));
 }
 
 void buildSquadList(Side side, int size) {
   std::vector<Piece>& pieces = army(side);
   for (Piece& p : pieces) p.inSquad = 0;
-  std::vector<int>& list = game::squadListOf(side);
+  std::vector<int>& list = squadListOf(side);
   list.assign(size, -1);
   fillNearestFirst(list, pieces, [](const Piece& p) {
     return p.alive == 1 && (p.state == Free || p.state == Returning);
@@ -89,8 +89,8 @@ void buildChaseList(Side side) {
       static_cast<int>(std::count_if(pieces.begin(), pieces.end(), [](const Piece& p) {
         return p.state == Chasing || p.state == Returning;
       }));
-  game::setChaseCountOf(side, count);
-  std::vector<int>& list = game::chaseListOf(side);
+  setChaseCountOf(side, count);
+  std::vector<int>& list = chaseListOf(side);
   list.assign(count, -1);
   fillNearestFirst(list, pieces, [](const Piece& p) {
     return p.alive == 1 && p.inSquad == 0 && (p.state == Chasing || p.state == Returning);

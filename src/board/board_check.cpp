@@ -3,7 +3,7 @@
 // the search budget. The four attempts continue one trail, so they share one
 // budget and one set of visited nodes.
 #include "board/board_local.h"
-#include "game/game_state.h"
+#include "state/game_state.h"
 
 namespace board {
 

@@ -2,8 +2,8 @@
 #include <cstdlib>
 
 #include "board/board_local.h"
-#include "game/checks.h"
-#include "game/game_state.h"
+#include "state/checks.h"
+#include "state/game_state.h"
 
 namespace board {
 

@@ -3,8 +3,8 @@
 // none a random step towards the piece's own home corner, or no move.
 #include "armies/armies.h"
 #include "board/board_local.h"
-#include "game/game_state.h"
-#include "game/random.h"
+#include "state/game_state.h"
+#include "state/random.h"
 
 namespace board {
 

@@ -2,7 +2,7 @@
 // or two new passages (a checkerboard of quotas) in directions drawn at random
 // among those still available.
 #include "board/board_local.h"
-#include "game/random.h"
+#include "state/random.h"
 
 namespace board {
 

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "board/board_local.h"
-#include "game/checks.h"
-#include "game/game_state.h"
-#include "game/random.h"
+#include "state/checks.h"
+#include "state/game_state.h"
+#include "state/random.h"
 
 namespace board {
 

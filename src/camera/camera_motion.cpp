@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "camera/camera.h"
-#include "game/game_state.h"
+#include "state/game_state.h"
 
 namespace camera {
 

@@ -3,8 +3,9 @@
 #include <GL/freeglut.h>
 
 #include "camera/camera.h"
-#include "game/game_state.h"
-#include "game/start_up.h"
+#include "camera/projection.h"
+#include "state/game_state.h"
+#include "state/screen.h"
 
 namespace camera {
 
@@ -32,7 +33,7 @@ void mouseLook(int x, int y) {
 void mouseZoom(int x, int y) {
   if (!zoomByPointer(x, y)) return;
   glutWarpPointer(game::pointerCentreX, game::pointerCentreY);
-  game::reshape(game::kScreenWidth, game::kScreenHeight);
+  camera::reshape(game::kScreenWidth, game::kScreenHeight);
   glutPostRedisplay();
 }
 

@@ -10,10 +10,10 @@
 #include "board/board.h"
 #include "camera/camera.h"
 #include "game/frame_logic.h"
-#include "game/game_state.h"
 #include "game/overlay.h"
 #include "game/scene_pass.h"
 #include "render/gl_setup.h"
+#include "state/game_state.h"
 
 namespace game {
 

@@ -4,8 +4,8 @@
 
 #include "armies/armies.h"
 #include "board/board.h"
-#include "game/game_state.h"
 #include "game/turn_driver.h"
+#include "state/game_state.h"
 
 namespace game {
 

@@ -2,9 +2,10 @@
 #include <GL/freeglut.h>
 
 #include "board/board.h"
-#include "game/frontend.h"
-#include "game/start_up.h"
+#include "camera/projection.h"
 #include "render/board_scene.h"
+#include "state/frontend.h"
+#include "state/screen.h"
 
 namespace frontend {
 
@@ -12,7 +13,7 @@ void rebuildBoardScene() { render::buildBoardScene(*board::currentBoard()); }
 
 void restoreEntryView() {
   glutSetCursor(GLUT_CURSOR_NONE);
-  game::reshape(game::kScreenWidth, game::kScreenHeight);
+  camera::reshape(game::kScreenWidth, game::kScreenHeight);
 }
 
 }  // namespace frontend

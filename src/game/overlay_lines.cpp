@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "game/game_state.h"
+#include "state/game_state.h"
 
 namespace game {
 

@@ -6,10 +6,10 @@
 
 #include <GL/gl.h>
 
-#include "game/game_state.h"
 #include "render/board_scene.h"
 #include "render/piece_models.h"
 #include "render/textures.h"
+#include "state/game_state.h"
 
 namespace game {
 

@@ -9,14 +9,14 @@
 #include <string>
 
 #include "armies/armies.h"
+#include "armies/sides.h"
 #include "board/board.h"
-#include "game/checks.h"
 #include "game/frame_logic.h"
-#include "game/game_state.h"
+#include "game/match_control.h"
 #include "game/match_csv.h"
-#include "game/random.h"
-#include "game/sides.h"
-#include "input/match_control.h"
+#include "state/checks.h"
+#include "state/game_state.h"
+#include "state/random.h"
 
 namespace game {
 
@@ -84,7 +84,7 @@ void tracePieces(std::string& line, char label, const std::vector<armies::Piece>
 
 void traceTurn(Output& out, long long turn) {
   // The turn has passed: turnSide now names the side to move next.
-  const armies::Side moved = armies::enemyOf(sideToMove());
+  const armies::Side moved = armies::enemyOf(armies::sideToMove());
   emit(out, "turn %lld %s phase=%d\n", turn, kTraceSideNames[moved], static_cast<int>(gamePhase()));
   std::string line;
   tracePieces(line, 'P', armies::armyPiramides);
@@ -138,14 +138,14 @@ int runSimulation(const SimOptions& options, std::FILE* file) {
     MatchRecord m;
     m.number = match;
     const long long boardsBefore = board::boardsMade();
-    input::startMatch();
+    game::startMatch();
     const board::Board& b = *board::currentBoard();
     m.columns = b.columns;
     m.rows = b.rows;
     m.boards = board::boardsMade() - boardsBefore;
     m.squadPiramides = squadSizePiramides();
     m.squadEsferas = squadSizeEsferas();
-    m.opening = sideToMove();
+    m.opening = armies::sideToMove();
     if (options.trace) traceMatchStart(out, options, m);
 
     for (;;) {
@@ -161,7 +161,7 @@ int runSimulation(const SimOptions& options, std::FILE* file) {
         ++undecided;
         break;
       }
-      input::pressEnter();
+      game::pressEnter();
     }
     totalTurns += m.turns;
     m.alivePiramides = alivePieces(armies::armyPiramides);

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <string>
 
 namespace game {
 
@@ -17,22 +16,8 @@ struct SimOptions {
   long long maxTurns = 2000;
   bool trace = false;
   bool csv = false;   // one row per match in place of the summary; never with trace
-  bool help = false;  // print kSimUsage and play nothing
+  bool help = false;  // print the usage and play nothing
 };
-
-// The text --help prints.
-extern const char* const kSimUsage;
-
-// Reads the command line into `options`. On a bad or missing value writes one
-// line to `err` saying what is wrong and what is allowed, and returns false.
-// `defaultSeed` is taken when no --seed is given.
-bool parseSimOptions(int argc, const char* const* argv, std::uint32_t defaultSeed,
-                     SimOptions& options, std::FILE* err);
-
-// A command-line value as an error line may show it: in double quotes, with
-// control characters, quotes and bytes outside ASCII escaped, and a long value
-// cut, followed by its length.
-std::string quotedArgument(const char* text);
 
 // Plays the matches and writes to `out` the summary line, after the trace if
 // asked, or else the CSV header and rows alone (game/match_csv.h). Returns 0, or the errno of the

@@ -4,9 +4,9 @@
 #include "game/turn_driver.h"
 
 #include "armies/armies.h"
+#include "armies/sides.h"
 #include "board/board.h"
-#include "game/game_state.h"
-#include "game/sides.h"
+#include "state/game_state.h"
 
 namespace game {
 
@@ -15,7 +15,8 @@ namespace {
 // Takes list entry `entry`; returns the target node of its piece, or -1 when
 // the entry holds no piece.
 int takeEntry(armies::Side side, int entry, bool chasePhase) {
-  const int index = chasePhase ? chaseListOf(side)[entry] : squadListOf(side)[entry];
+  const int index =
+      chasePhase ? armies::chaseListOf(side)[entry] : armies::squadListOf(side)[entry];
   if (index == -1) {
     setCurrentPiece(nullptr);
     return -1;
@@ -60,11 +61,11 @@ void advanceTurn() {
     return;
   }
 
-  const armies::Side side = sideToMove();
+  const armies::Side side = armies::sideToMove();
   setSquadCursor(squadCursor() + 1);
   int target = -1;
   if (turnStage() == 0) {
-    if (squadCursor() == squadSizeOf(side)) {
+    if (squadCursor() == armies::squadSizeOf(side)) {
       setSquadCursor(-1);
       setTurnStage(1);
       armies::buildChaseList(side);
@@ -72,10 +73,10 @@ void advanceTurn() {
       target = takeEntry(side, squadCursor(), false);
     }
   } else {
-    if (squadCursor() == chaseCountOf(side)) {
+    if (squadCursor() == armies::chaseCountOf(side)) {
       setSquadCursor(-1);
       setAwaitingEnter(1);
-      setTurnSide(turnCodeOf(armies::enemyOf(side)));
+      setTurnSide(armies::turnCodeOf(armies::enemyOf(side)));
       setTurnStage(0);
     } else {
       target = takeEntry(side, squadCursor(), true);

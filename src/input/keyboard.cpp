@@ -1,4 +1,4 @@
-// The keys on GLUT. What a key does to the game is in match_control and the
+// The keys on GLUT. What a key does to the game is in game/match_control and the
 // camera; this file adds what it does to the window: the view, the light of
 // the top view, the pointer and the projection, and leaving.
 #include "input/keyboard.h"
@@ -9,9 +9,10 @@
 
 #include "board/board.h"
 #include "camera/camera.h"
-#include "game/start_up.h"
-#include "input/match_control.h"
+#include "camera/projection.h"
+#include "game/match_control.h"
 #include "input/mouse.h"
+#include "state/screen.h"
 
 namespace input {
 
@@ -33,19 +34,19 @@ void reloadCameraIf(bool moved) {
   if (moved) camera::updateAndApplyCamera(*game::currentCamera());
 }
 
-bool arrowOf(int key, Arrow* arrow) {
+bool arrowOf(int key, game::Arrow* arrow) {
   switch (key) {
     case GLUT_KEY_LEFT:
-      *arrow = kArrowLeft;
+      *arrow = game::kArrowLeft;
       return true;
     case GLUT_KEY_RIGHT:
-      *arrow = kArrowRight;
+      *arrow = game::kArrowRight;
       return true;
     case GLUT_KEY_UP:
-      *arrow = kArrowUp;
+      *arrow = game::kArrowUp;
       return true;
     case GLUT_KEY_DOWN:
-      *arrow = kArrowDown;
+      *arrow = game::kArrowDown;
       return true;
     default:
       return false;
@@ -77,31 +78,31 @@ void applyViewPreset(game::ViewMode view) {
   game::setFreeLookActive(0);
   game::fieldOfView = 45;
   glutSetCursor(GLUT_CURSOR_NONE);
-  game::reshape(game::kScreenWidth, game::kScreenHeight);
+  camera::reshape(game::kScreenWidth, game::kScreenHeight);
 }
 
 void onKeyboard(unsigned char key, int, int) {
   switch (key) {
     case kEnter:
-      if (pressEnter()) applyViewPreset(game::TopView);
+      if (game::pressEnter()) applyViewPreset(game::TopView);
       break;
     case kEscape:
       quit();
       break;
     case '+':
-      pressPlus();
+      game::pressPlus();
       break;
     case '-':
-      pressMinus();
+      game::pressMinus();
       break;
     case '1':
-      if (viewKeysApply()) applyViewPreset(game::TopView);
+      if (game::viewKeysApply()) applyViewPreset(game::TopView);
       break;
     case '2':
-      if (viewKeysApply()) applyViewPreset(game::ObliqueView);
+      if (game::viewKeysApply()) applyViewPreset(game::ObliqueView);
       break;
     case '3':
-      if (viewKeysApply()) applyViewPreset(game::FreeView);
+      if (game::viewKeysApply()) applyViewPreset(game::FreeView);
       break;
     case 'Z':
     case 'z':
@@ -117,24 +118,24 @@ void onKeyboard(unsigned char key, int, int) {
 }
 
 void onSpecialDown(int key, int, int) {
-  Arrow arrow;
-  if (arrowOf(key, &arrow)) pressArrow(arrow);
+  game::Arrow arrow;
+  if (arrowOf(key, &arrow)) game::pressArrow(arrow);
 }
 
 void onSpecialUp(int key, int, int) {
-  Arrow arrow;
+  game::Arrow arrow;
   switch (key) {
     case GLUT_KEY_F1:
-      startMatch();
+      game::startMatch();
       break;
     case GLUT_KEY_F2:
-      pressReturnToEntry();
+      game::pressReturnToEntry();
       break;
     case GLUT_KEY_F5:
-      togglePause();
+      game::togglePause();
       break;
     default:
-      if (arrowOf(key, &arrow)) releaseArrow(arrow);
+      if (arrowOf(key, &arrow)) game::releaseArrow(arrow);
       break;
   }
 }

@@ -4,7 +4,7 @@
 // here too.
 #pragma once
 
-#include "game/game_state.h"
+#include "state/game_state.h"
 
 namespace input {
 

@@ -5,8 +5,8 @@
 #include <GL/freeglut.h>
 
 #include "camera/camera.h"
-#include "game/game_state.h"
-#include "game/start_up.h"
+#include "state/game_state.h"
+#include "state/screen.h"
 
 namespace input {
 

@@ -8,11 +8,11 @@
 #include <GL/glu.h>
 
 #include "armies/armies.h"
-#include "game/game_state.h"
 #include "render/board_geometry.h"
 #include "render/display_list.h"
 #include "render/gl_setup.h"
 #include "render/textures.h"
+#include "state/game_state.h"
 
 namespace render {
 

@@ -6,8 +6,8 @@
 #include <GL/glut.h>
 
 #include "camera/camera.h"
-#include "game/game_state.h"
 #include "render/texture_font.h"
+#include "state/game_state.h"
 
 namespace render {
 

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "armies/armies.h"
-#include "game/game_state.h"
 #include "render/display_list.h"
 #include "render/piece_appearance.h"
 #include "render/textures.h"
+#include "state/game_state.h"
 
 namespace render {
 

@@ -7,8 +7,8 @@
 
 #include <cstring>
 
-#include "game/game_state.h"
 #include "render/text_layout.h"
+#include "state/game_state.h"
 
 namespace render {
 

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "render/box_over_game.h"
+#include "platform/box_over_game.h"
 #include "render/dib_image.h"
 #include "render/picture_files.h"
 
@@ -38,14 +38,14 @@ unsigned int loadTexture(const char* fileName) {
   if (fileName == nullptr) return ~0u;
   std::FILE* file = std::fopen(fileName, "rb");
   if (file == nullptr) {
-    showBoxLeavingGame("Error!", fileName);
+    platform::showBoxLeavingGame("Error!", fileName);
     std::exit(0);
   }
   std::fclose(file);
   DibFailure failure;
   const std::optional<RgbImage> image = readDibImage(fileName, &failure);
   if (!image) {
-    showBoxOverGame(failure.title, failure.text);
+    platform::showBoxOverGame(failure.title, failure.text);
     static const std::uint8_t kWhite[3] = {255, 255, 255};
     return makeTexture(1, 1, kWhite);
   }

@@ -15,13 +15,13 @@
 #include "armies/armies.h"
 #include "board/board_local.h"
 #include "camera/camera.h"
-#include "game/game_state.h"
 #include "render/board_geometry.h"
 #include "render/board_scene.h"
 #include "render/gl_setup.h"
 #include "render/piece_appearance.h"
 #include "render/piece_models.h"
 #include "render/textures.h"
+#include "state/game_state.h"
 
 // initRendering, which loads the camera view, is never called here; the
 // camera subsystem is linked by the game, not by these tests.

@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "game/game_state.h"
-#include "game/random.h"
+#include "state/game_state.h"
+#include "state/random.h"
 
 namespace literal {
 

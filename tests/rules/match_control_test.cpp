@@ -1,13 +1,13 @@
 // What the keys do to the game: the match set-up, Enter by phase, + and - on
 // the entry screen and between turns, pause, and the return to the entry screen.
-#include "input/match_control.h"
+#include "game/match_control.h"
 
 #include <gtest/gtest.h>
 
 #include "armies/armies.h"
 #include "board/board.h"
 #include "game/frame_logic.h"
-#include "game/game_state.h"
+#include "state/game_state.h"
 #include "test_support.h"
 
 namespace {
@@ -28,28 +28,28 @@ class Keys : public ::testing::Test {
 };
 
 TEST_F(Keys, PlusAndMinusStepTheNodeCountWithinItsBounds) {
-  for (int i = 0; i < 40; ++i) input::pressPlus();
+  for (int i = 0; i < 40; ++i) game::pressPlus();
   EXPECT_EQ(game::nodeCount(), 510);
-  input::pressMinus();
+  game::pressMinus();
   EXPECT_EQ(game::nodeCount(), 495);
-  for (int i = 0; i < 40; ++i) input::pressMinus();
+  for (int i = 0; i < 40; ++i) game::pressMinus();
   EXPECT_EQ(game::nodeCount(), 120);
   EXPECT_EQ(game::moveSpeed(), 1.0f);  // never the speed on the entry screen
 }
 
 TEST_F(Keys, SpeedChangesOnlyBetweenTurns) {
-  input::startMatch();
-  input::pressPlus();
+  game::startMatch();
+  game::pressPlus();
   EXPECT_EQ(game::moveSpeed(), 1.0f);  // running: nothing
   playToEndOfTurn();
   const float up[] = {2, 4, 8, 16, 16};
   for (float expected : up) {
-    input::pressPlus();
+    game::pressPlus();
     EXPECT_EQ(game::moveSpeed(), expected);
   }
   const float down[] = {8, 4, 2, 1, 1};
   for (float expected : down) {
-    input::pressMinus();
+    game::pressMinus();
     EXPECT_EQ(game::moveSpeed(), expected);
   }
   EXPECT_EQ(game::nodeCount(), 120);
@@ -57,7 +57,7 @@ TEST_F(Keys, SpeedChangesOnlyBetweenTurns) {
 
 TEST_F(Keys, StartMatchSetsUpAPlayableMatch) {
   game::setNodeCount(240);
-  input::startMatch();
+  game::startMatch();
   EXPECT_EQ(game::gamePhase(), game::Playing);
   EXPECT_EQ(game::matchRunning(), 1);
   EXPECT_EQ(game::awaitingEnter(), 0);
@@ -84,10 +84,10 @@ TEST_F(Keys, StartMatchSetsUpAPlayableMatch) {
 TEST_F(Keys, MatchesAlternateTheOpeningSideHoweverTheyEnd) {
   int opened[6];
   for (int& side : opened) {
-    input::startMatch();
+    game::startMatch();
     side = game::turnSide();
     game::runFrameLogic();
-    if (side == game::kTurnEsferas) input::returnToEntry();  // abandoned with F2 now and then
+    if (side == game::kTurnEsferas) game::returnToEntry();  // abandoned with F2 now and then
   }
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(opened[i], i % 2 == 0 ? game::kTurnPiramides : game::kTurnEsferas) << i;
@@ -95,20 +95,20 @@ TEST_F(Keys, MatchesAlternateTheOpeningSideHoweverTheyEnd) {
 }
 
 TEST_F(Keys, EnterDependsOnThePhase) {
-  EXPECT_TRUE(input::pressEnter());  // entry screen: a new match, shown from above
+  EXPECT_TRUE(game::pressEnter());  // entry screen: a new match, shown from above
   EXPECT_EQ(game::gamePhase(), game::Playing);
   EXPECT_EQ(game::matchRunning(), 1);
 
   game::runFrameLogic();
   const int stage = game::turnStage();
-  EXPECT_FALSE(input::pressEnter());  // playing, turn not over: nothing
+  EXPECT_FALSE(game::pressEnter());  // playing, turn not over: nothing
   EXPECT_EQ(game::turnStage(), stage);
   EXPECT_EQ(game::awaitingEnter(), 0);
 
   playToEndOfTurn();
   armies::armyEsferas[0].state = armies::Returning;  // taken back into a full squad
   game::setSquadSizeEsferas(24);
-  EXPECT_FALSE(input::pressEnter());  // between turns: both squads rebuilt, play on
+  EXPECT_FALSE(game::pressEnter());  // between turns: both squads rebuilt, play on
   EXPECT_EQ(game::awaitingEnter(), 0);
   EXPECT_EQ(game::turnStage(), 0);
   EXPECT_EQ(game::squadCursor(), -1);
@@ -119,31 +119,31 @@ TEST_F(Keys, EnterDependsOnThePhase) {
 
   game::setGamePhase(game::EsferasWon);  // after a win Enter sets up a new match at once
   const long long boards = board::boardsMade();
-  EXPECT_FALSE(input::pressEnter());  // the view stays as it was
+  EXPECT_FALSE(game::pressEnter());  // the view stays as it was
   EXPECT_GT(board::boardsMade(), boards);
   EXPECT_EQ(game::gamePhase(), game::Playing);
 }
 
 TEST_F(Keys, PauseTogglesOnlyWhileNoEnterIsAwaited) {
-  input::startMatch();
-  input::togglePause();
+  game::startMatch();
+  game::togglePause();
   EXPECT_EQ(game::matchRunning(), 0);
-  input::togglePause();
+  game::togglePause();
   EXPECT_EQ(game::matchRunning(), 1);
   playToEndOfTurn();
-  input::togglePause();
+  game::togglePause();
   EXPECT_EQ(game::matchRunning(), 1);
 }
 
 TEST_F(Keys, ReturnToEntryKeepsTheMatchAndTheSpeed) {
-  input::startMatch();
+  game::startMatch();
   playToEndOfTurn();
-  input::pressPlus();
-  input::pressPlus();  // speed 4
+  game::pressPlus();
+  game::pressPlus();  // speed 4
   const board::Board* b = board::currentBoard();
   const int side = game::turnSide();
   game::fieldOfView = 20;
-  input::returnToEntry();
+  game::returnToEntry();
   EXPECT_EQ(game::gamePhase(), game::NodeEntry);
   EXPECT_EQ(game::matchRunning(), 0);
   EXPECT_EQ(game::piecesShown(), 0);
@@ -153,7 +153,7 @@ TEST_F(Keys, ReturnToEntryKeepsTheMatchAndTheSpeed) {
   EXPECT_EQ(game::turnSide(), side);
   EXPECT_EQ(board::currentBoard(), b);
   EXPECT_EQ(armies::armyPiramides.size(), 24u);
-  input::startMatch();
+  game::startMatch();
   EXPECT_EQ(game::moveSpeed(), 4.0f);
 }
 

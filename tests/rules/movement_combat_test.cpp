@@ -5,7 +5,7 @@
 
 #include "armies/armies.h"
 #include "board/board.h"
-#include "game/game_state.h"
+#include "state/game_state.h"
 #include "test_support.h"
 
 namespace {

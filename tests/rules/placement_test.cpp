@@ -7,8 +7,8 @@
 
 #include "armies/armies.h"
 #include "board/board_local.h"
-#include "game/game_state.h"
-#include "game/random.h"
+#include "state/game_state.h"
+#include "state/random.h"
 #include "test_support.h"
 
 namespace {

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "app/sim_options.h"
+
 namespace {
 
 struct SimRun {
@@ -102,7 +104,7 @@ TEST(SimCommandLine, MessagesSayWhatIsAllowed) {
   std::FILE* err = fmemopen(buffer, sizeof buffer - 1, "w");
   game::SimOptions options;
   const char* args[] = {"velmora-sim", "--speed", "3"};
-  EXPECT_FALSE(game::parseSimOptions(3, args, 0, options, err));
+  EXPECT_FALSE(app::parseSimOptions(3, args, 0, options, err));
   std::fclose(err);
   EXPECT_NE(std::string(buffer).find("1, 2, 4, 8 or 16"), std::string::npos) << buffer;
   EXPECT_NE(std::string(buffer).find("\"3\""), std::string::npos) << buffer;
@@ -137,7 +139,7 @@ TEST(SimCommandLine, HelpPrintsTheUsageAndPlaysNothing) {
     const SimRun run = runSim(args);
     EXPECT_EQ(run.status, 0) << args;
     EXPECT_EQ(run.err, "") << args;
-    EXPECT_EQ(run.out, game::kSimUsage) << args;
+    EXPECT_EQ(run.out, app::kSimUsage) << args;
   }
 }
 
@@ -167,7 +169,7 @@ TEST(SimCommandLine, WriteFailuresAreReportedWithTheirCause) {
 TEST(SimCommandLine, DefaultsAndEveryOption) {
   game::SimOptions options;
   const char* none[] = {"velmora-sim"};
-  ASSERT_TRUE(game::parseSimOptions(1, none, 777, options, stderr));
+  ASSERT_TRUE(app::parseSimOptions(1, none, 777, options, stderr));
   EXPECT_EQ(options.nodes, 120);
   EXPECT_EQ(options.matches, 1);
   EXPECT_EQ(options.seed, 777u);
@@ -177,7 +179,7 @@ TEST(SimCommandLine, DefaultsAndEveryOption) {
   EXPECT_FALSE(options.csv);
   const char* all[] = {"velmora-sim", "--nodes", "510", "--matches",   "3", "--seed",
                        "4294967295",  "--speed", "16",  "--max-turns", "9", "--trace"};
-  ASSERT_TRUE(game::parseSimOptions(12, all, 0, options, stderr));
+  ASSERT_TRUE(app::parseSimOptions(12, all, 0, options, stderr));
   EXPECT_EQ(options.nodes, 510);
   EXPECT_EQ(options.matches, 3);
   EXPECT_EQ(options.seed, 4294967295u);

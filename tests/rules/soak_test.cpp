@@ -9,9 +9,9 @@
 #include "armies/armies.h"
 #include "board/board_local.h"
 #include "game/frame_logic.h"
-#include "game/game_state.h"
-#include "game/random.h"
-#include "input/match_control.h"
+#include "game/match_control.h"
+#include "state/game_state.h"
+#include "state/random.h"
 #include "test_support.h"
 
 namespace {
@@ -98,7 +98,7 @@ struct MatchResult {
 // Plays one match to its end (or maxTurns), checking after every finished move.
 MatchResult playChecked(int maxTurns) {
   MatchResult result;
-  input::startMatch();
+  game::startMatch();
   std::string broken = brokenInvariant(false);
   EXPECT_EQ(broken, "") << "after set-up";
   for (;;) {
@@ -117,7 +117,7 @@ MatchResult playChecked(int maxTurns) {
     ++result.turns;
     result.phase = game::gamePhase();
     if (result.phase != game::Playing || result.turns == maxTurns) return result;
-    input::pressEnter();
+    game::pressEnter();
   }
 }
 

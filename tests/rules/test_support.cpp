@@ -3,8 +3,8 @@
 
 #include <cstdlib>
 
-#include "game/game_state.h"
-#include "game/random.h"
+#include "state/game_state.h"
+#include "state/random.h"
 
 namespace testing_support {
 

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "board/board_local.h"
-#include "game/game_state.h"
-#include "game/random.h"
 #include "literal_trail_search.h"
+#include "state/game_state.h"
+#include "state/random.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "board/board_local.h"
-#include "game/game_state.h"
-#include "game/random.h"
+#include "state/game_state.h"
+#include "state/random.h"
 #include "test_support.h"
 
 namespace {

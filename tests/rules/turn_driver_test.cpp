@@ -8,8 +8,8 @@
 #include "armies/armies.h"
 #include "board/board.h"
 #include "game/frame_logic.h"
-#include "game/game_state.h"
-#include "input/match_control.h"
+#include "game/match_control.h"
+#include "state/game_state.h"
 #include "test_support.h"
 
 namespace {
@@ -110,7 +110,7 @@ TEST_F(Driver, PausedMoveStillLandsOneStepAFrame) {
   setSquad({0});
   game::runFrameLogic();
   game::runFrameLogic();  // two steps
-  input::togglePause();
+  game::togglePause();
   ASSERT_EQ(game::matchRunning(), 0);
   int frames = 0;
   while (game::moveState() == 1 && frames < 100) {
@@ -159,7 +159,7 @@ TEST_F(Driver, WinnerTestLooksAtEveryPieceAndEsferasPrevail) {
 
 TEST(Frames, OpeningTurnEndsOnTheSecondFrame) {
   testing_support::resetAll(180, 3);
-  input::startMatch();
+  game::startMatch();
   EXPECT_EQ(game::turnSide(), game::kTurnPiramides);
   game::runFrameLogic();
   EXPECT_EQ(game::awaitingEnter(), 0);
@@ -173,7 +173,7 @@ TEST(Frames, OpeningTurnEndsOnTheSecondFrame) {
 TEST(Frames, DriverDoesNothingBeforeAnyMatch) {
   testing_support::resetAll(120);
   game::setGamePhase(game::NodeEntry);
-  input::togglePause();  // F5 on the entry screen
+  game::togglePause();  // F5 on the entry screen
   ASSERT_EQ(game::matchRunning(), 1);
   for (int i = 0; i < 10; ++i) game::runFrameLogic();
   EXPECT_EQ(game::squadCursor(), -1);
@@ -185,21 +185,21 @@ TEST(Frames, DriverDoesNotRunAMatchOfAnotherNodeCount) {
   // F2 in the middle of a turn, + on the entry screen, then F5: the armies
   // left over are those of 120 nodes, the node count is now 135.
   testing_support::resetAll(120, 8);
-  input::startMatch();
+  game::startMatch();
   game::runFrameLogic();
   game::runFrameLogic();
-  input::pressEnter();
+  game::pressEnter();
   game::runFrameLogic();
-  input::returnToEntry();
-  input::pressPlus();
+  game::returnToEntry();
+  game::pressPlus();
   ASSERT_EQ(game::nodeCount(), 135);
-  input::togglePause();
+  game::togglePause();
   const int cursor = game::squadCursor();
   for (int i = 0; i < 50; ++i) game::runFrameLogic();
   EXPECT_EQ(game::squadCursor(), cursor);
   EXPECT_EQ(game::gamePhase(), game::NodeEntry);
   // Back at 120 nodes the old match may be driven on, as it was left.
-  input::pressMinus();
+  game::pressMinus();
   EXPECT_NE(framesToEndOfTurn(), -1);
 }
 
@@ -208,24 +208,24 @@ TEST(Frames, PieceInMotionHoldsWhileTheNodeCountDiffersFromItsMatch) {
   // while a piece is between nodes must not have it arrive on a board of
   // another size.
   testing_support::resetAll(120, 8);
-  input::startMatch();
+  game::startMatch();
   game::runFrameLogic();
   game::runFrameLogic();
-  input::pressEnter();
-  input::returnToEntry();
-  input::togglePause();
+  game::pressEnter();
+  game::returnToEntry();
+  game::togglePause();
   for (int i = 0; i < 200 && game::moveState() != 1; ++i) game::runFrameLogic();
   ASSERT_EQ(game::moveState(), 1);
   Piece& moving = *game::currentPiece();
   const Piece before = moving;
-  input::pressPlus();
+  game::pressPlus();
   for (int i = 0; i < 40; ++i) game::runFrameLogic();
   EXPECT_EQ(moving.x, before.x);
   EXPECT_EQ(moving.z, before.z);
   EXPECT_EQ(moving.node, before.node);
   EXPECT_EQ(game::moveState(), 1);
 
-  input::pressMinus();  // the match's own size again: the move completes on its board
+  game::pressMinus();  // the match's own size again: the move completes on its board
   for (int i = 0; i < 40 && game::moveState() == 1; ++i) game::runFrameLogic();
   EXPECT_NE(moving.node, before.node);
   const board::FloorPoint at = board::nodeFloorPoint(moving.node, board::currentBoard()->columns);

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "game/game_state.h"
+#include "state/game_state.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "game/game_state.h"
+#include "state/game_state.h"
 
 namespace {
 

@@ -32,7 +32,7 @@ enum ViewMode : int {
 };
 
 // turnSide codes (the reverse of the Piece record's Side numbering); see
-// game/sides.h for the mapping.
+// armies/sides.h for the mapping.
 constexpr int kTurnPiramides = 2;
 constexpr int kTurnEsferas = 1;
 

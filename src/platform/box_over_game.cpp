@@ -1,7 +1,7 @@
 // The grabs are those of freeglut's game mode on its own X connection, which
 // is the one of the current GLX context. Without a context (no window yet,
 // or a test without one) there is nothing to release.
-#include "render/box_over_game.h"
+#include "platform/box_over_game.h"
 
 #include <GL/freeglut.h>
 #include <GL/glx.h>
@@ -9,7 +9,7 @@
 
 #include "platform/message_box.h"
 
-namespace render {
+namespace platform {
 
 namespace {
 
@@ -34,19 +34,19 @@ void showBoxLeavingGame(const char* title, const char* text) {
   if (glutGet(GLUT_INIT_STATE) == 1 && glutGameModeGet(GLUT_GAME_MODE_ACTIVE) != 0) {
     glutLeaveGameMode();
   }
-  platform::showMessageBox(title, text);
+  showMessageBox(title, text);
 }
 
 void showBoxOverGame(const char* title, const char* text) {
   Display* display = glXGetCurrentDisplay();
   const Window window = glXGetCurrentDrawable();
   if (display == nullptr || window == 0) {
-    platform::showMessageBox(title, text);
+    showMessageBox(title, text);
     return;
   }
   releaseGrabs(display);
-  platform::showMessageBox(title, text);
+  showMessageBox(title, text);
   retakeGrabs(display, window);
 }
 
-}  // namespace render
+}  // namespace platform

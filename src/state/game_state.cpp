@@ -1,5 +1,5 @@
 // The process-wide game variables and the values the process starts with.
-#include "game/game_state.h"
+#include "state/game_state.h"
 
 #include <cstring>
 

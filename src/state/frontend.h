@@ -1,7 +1,7 @@
-// What the rules ask of the presentation on top of them. The game links the
-// real front end (frontend_gl.cpp, on OpenGL and GLUT); velmora-sim and the
-// rules tests link frontend_null.cpp, which does nothing, the way a dedicated
-// server links a null renderer.
+// What the game logic asks of the presentation on top of it. The game links
+// the real front end (game/frontend_gl.cpp, on OpenGL and GLUT); velmora-sim
+// and the rules tests link state/frontend_null.cpp, which does nothing, the
+// way a dedicated server links a null renderer.
 #pragma once
 
 namespace frontend {

@@ -1,14 +1,14 @@
 // The match set-up and the other state changes the keys make.
-#include "input/match_control.h"
+#include "game/match_control.h"
 
 #include "armies/armies.h"
+#include "armies/sides.h"
 #include "board/board.h"
-#include "game/frontend.h"
-#include "game/game_state.h"
-#include "game/move_speeds.h"
-#include "game/sides.h"
+#include "state/frontend.h"
+#include "state/game_state.h"
+#include "state/move_speeds.h"
 
-namespace input {
+namespace game {
 
 namespace {
 
@@ -52,11 +52,11 @@ void startMatch() {
   // The opening side's squad list ends at the first step of the driver, so
   // its first turn uses only its (empty) chase list.
   // Matches alternate: the side that did not open the last match opens this one.
-  const armies::Side opening = armies::enemyOf(game::sideOfTurnCode(game::openingSide()));
-  game::setSquadCursor(game::squadSizeOf(opening) - 1);
+  const armies::Side opening = armies::enemyOf(armies::sideOfTurnCode(game::openingSide()));
+  game::setSquadCursor(armies::squadSizeOf(opening) - 1);
   game::setTurnStage(0);
-  game::setTurnSide(game::turnCodeOf(opening));
-  game::setOpeningSide(game::turnCodeOf(opening));
+  game::setTurnSide(armies::turnCodeOf(opening));
+  game::setOpeningSide(armies::turnCodeOf(opening));
   togglePause();
 }
 
@@ -125,4 +125,4 @@ void pressMinus() {
   }
 }
 
-}  // namespace input
+}  // namespace game

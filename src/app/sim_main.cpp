@@ -4,17 +4,18 @@
 #include <cstring>
 #include <ctime>
 
+#include "app/sim_options.h"
 #include "game/simulator.h"
 
 int main(int argc, char** argv) {
   game::SimOptions options;
   const auto now = static_cast<std::uint32_t>(std::time(nullptr));
-  if (!game::parseSimOptions(argc, argv, now, options, stderr)) return 2;
+  if (!app::parseSimOptions(argc, argv, now, options, stderr)) return 2;
   static char buffer[1 << 16];
   std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
   int error = 0;
   if (options.help) {
-    if (std::fputs(game::kSimUsage, stdout) == EOF) error = errno;
+    if (std::fputs(app::kSimUsage, stdout) == EOF) error = errno;
   } else {
     error = game::runSimulation(options, stdout);
   }

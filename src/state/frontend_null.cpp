@@ -1,5 +1,5 @@
 // The front end of a build without graphics: nothing to draw, nothing to show.
-#include "game/frontend.h"
+#include "state/frontend.h"
 
 namespace frontend {
 

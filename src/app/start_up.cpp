@@ -1,7 +1,7 @@
 // Start-up: the full-screen window in GLUT game mode, the camera, the OpenGL
 // state, every callback, the textures, the display lists and models, the
 // first game values, then the GLUT loop, which never returns.
-#include "game/start_up.h"
+#include "app/start_up.h"
 
 #include <GL/freeglut.h>
 
@@ -10,17 +10,18 @@
 #include <ctime>
 
 #include "camera/camera.h"
+#include "camera/projection.h"
 #include "game/display_frame.h"
-#include "game/game_state.h"
-#include "game/random.h"
 #include "input/keyboard.h"
 #include "input/mouse.h"
 #include "render/board_scene.h"
 #include "render/gl_setup.h"
 #include "render/piece_models.h"
 #include "render/textures.h"
+#include "state/game_state.h"
+#include "state/random.h"
 
-namespace game {
+namespace app {
 
 namespace {
 
@@ -37,7 +38,7 @@ void startUp(int argc, char** argv) {
   glutEnterGameMode();
 
   static camera::Camera theCamera = camera::createCamera();
-  setCurrentCamera(&theCamera);
+  game::setCurrentCamera(&theCamera);
   camera::setCameraHeight(30.0f);
   camera::updateAndApplyCamera(theCamera);
 
@@ -46,13 +47,13 @@ void startUp(int argc, char** argv) {
     std::exit(1);
   }
   glutEnterGameMode();
-  frameDelayMs = kFrameDelayMs;
+  game::frameDelayMs = kFrameDelayMs;
   render::initRendering();
 
-  glutReshapeFunc(reshape);
+  glutReshapeFunc(camera::reshape);
   glutSetKeyRepeat(GLUT_KEY_REPEAT_OFF);
   glutIgnoreKeyRepeat(0);
-  glutDisplayFunc(displayFrame);
+  glutDisplayFunc(game::displayFrame);
   glutKeyboardFunc(input::onKeyboard);
   glutSpecialFunc(input::onSpecialDown);
   glutSpecialUpFunc(input::onSpecialUp);
@@ -64,22 +65,13 @@ void startUp(int argc, char** argv) {
   render::buildBackdropList();
   render::buildPieceModels();
 
-  setGamePhase(NodeEntry);
-  setNodeCount(kFirstNodeCount);
-  seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
+  game::setGamePhase(game::NodeEntry);
+  game::setNodeCount(kFirstNodeCount);
+  game::seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
   glutIdleFunc(idle);
   glutMainLoop();
 }
 
-void reshape(int width, int height) {
-  glViewport(0, 0, width, height);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPerspective(fieldOfView, static_cast<double>(width) / height, 0.1, 2000.0);
-  // The camera's view matrix stays in force on the modelview stack.
-  glMatrixMode(GL_MODELVIEW);
-}
-
 void idle() { glutPostRedisplay(); }
 
-}  // namespace game
+}  // namespace app

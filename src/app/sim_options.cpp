@@ -1,13 +1,14 @@
 // velmora-sim's command line: the options, their allowed values, and the one
 // line of error a bad one gets. Values come from the user's shell and may hold
 // anything, so they are shown escaped and cut short.
+#include "app/sim_options.h"
+
 #include <cstring>
 #include <string>
 
-#include "game/move_speeds.h"
-#include "game/simulator.h"
+#include "state/move_speeds.h"
 
-namespace game {
+namespace app {
 
 const char* const kSimUsage =
     "usage: velmora-sim [--nodes N] [--matches M] [--seed S] [--speed V] [--max-turns T]\n"
@@ -93,8 +94,8 @@ std::string quotedArgument(const char* text) {
 }
 
 bool parseSimOptions(int argc, const char* const* argv, std::uint32_t defaultSeed,
-                     SimOptions& options, std::FILE* err) {
-  options = SimOptions{};
+                     game::SimOptions& options, std::FILE* err) {
+  options = game::SimOptions{};
   options.seed = defaultSeed;
   for (int i = 1; i < argc; ++i) {
     const char* arg = argv[i];
@@ -132,7 +133,7 @@ bool parseSimOptions(int argc, const char* const* argv, std::uint32_t defaultSee
       if (!parseNumber(value, 0, 4294967295u, v)) return reject(err, *rule, value);
       options.seed = static_cast<std::uint32_t>(v);
     } else if (rule == &kSpeedRule) {
-      if (!parseNumber(value, 1, 2147483647, v) || !isMoveSpeed(static_cast<float>(v))) {
+      if (!parseNumber(value, 1, 2147483647, v) || !game::isMoveSpeed(static_cast<float>(v))) {
         return reject(err, *rule, value);
       }
       options.speed = static_cast<float>(v);
@@ -148,4 +149,4 @@ bool parseSimOptions(int argc, const char* const* argv, std::uint32_t defaultSee
   return true;
 }
 
-}  // namespace game
+}  // namespace app

@@ -8,21 +8,21 @@
 
 #include "armies/armies.h"
 
-namespace game {
+namespace armies {
 
 // The side a turnSide code (or openingSide, coded alike) names, the side
 // whose turn it is, and the code of a side.
-armies::Side sideOfTurnCode(int code);
-armies::Side sideToMove();
-int turnCodeOf(armies::Side side);
+Side sideOfTurnCode(int code);
+Side sideToMove();
+int turnCodeOf(Side side);
 
-std::vector<int>& squadListOf(armies::Side side);
-std::vector<int>& chaseListOf(armies::Side side);
+std::vector<int>& squadListOf(Side side);
+std::vector<int>& chaseListOf(Side side);
 
-int squadSizeOf(armies::Side side);
-void setSquadSizeOf(armies::Side side, int size);
+int squadSizeOf(Side side);
+void setSquadSizeOf(Side side, int size);
 
-int chaseCountOf(armies::Side side);
-void setChaseCountOf(armies::Side side, int count);
+int chaseCountOf(Side side);
+void setChaseCountOf(Side side, int count);
 
-}  // namespace game
+}  // namespace armies

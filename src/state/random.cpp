@@ -1,5 +1,5 @@
 // The game's linear congruential generator.
-#include "game/random.h"
+#include "state/random.h"
 
 namespace game {
 

@@ -1,5 +1,5 @@
 // Steps through the table of move speeds.
-#include "game/move_speeds.h"
+#include "state/move_speeds.h"
 
 #include <iterator>
 

@@ -3,7 +3,7 @@
 // steps of + and -. The GLUT callbacks map keys onto these.
 #pragma once
 
-namespace input {
+namespace game {
 
 // F1, and Enter on the entry screen or after a win: a new board that passes
 // the check, new armies and squad lists, the other side opens, and it runs.
@@ -36,4 +36,4 @@ enum Arrow { kArrowLeft, kArrowRight, kArrowUp, kArrowDown };
 void pressArrow(Arrow arrow);
 void releaseArrow(Arrow arrow);
 
-}  // namespace input
+}  // namespace game

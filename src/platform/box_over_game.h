@@ -3,7 +3,7 @@
 // top would get no key and no click; these hand the input over first.
 #pragma once
 
-namespace render {
+namespace platform {
 
 // For a box after which the process ends: leaves game mode (which releases
 // the grabs and the screen), shows the box, and returns once it is closed.
@@ -13,4 +13,4 @@ void showBoxLeavingGame(const char* title, const char* text);
 // then takes them and the keyboard focus back for the game window.
 void showBoxOverGame(const char* title, const char* text);
 
-}  // namespace render
+}  // namespace platform

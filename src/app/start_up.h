@@ -1,0 +1,13 @@
+// The process entry after the banner: the game-mode window, the OpenGL
+// set-up, the callbacks, the textures and models, then the GLUT loop.
+#pragma once
+
+namespace app {
+
+// Opens the game and runs it; returns only by ending the process.
+void startUp(int argc, char** argv);
+
+// Keeps the frames coming: every frame is the game loop.
+void idle();
+
+}  // namespace app
