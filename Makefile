@@ -1,6 +1,6 @@
 # Velmora's commands. `make run` builds and starts the game; `make test` builds
 # everything and runs every test (the format check among them). Both first
-# install what the machine lacks. `sudo make install` installs the game
+# install what the machine lacks: `make run` only what the game needs. `sudo make install` installs the game
 # (PREFIX=dir for another prefix than /usr/local, DESTDIR as usual); `make
 # package` makes build/velmora_*.deb.
 BUILD ?= build
@@ -11,26 +11,40 @@ FUZZ_SECONDS ?= 60
 # rate near 50 % within about 4 points and the whole run within a few minutes.
 STATS_MATCHES ?= 600
 
-.PHONY: deps build test run demo install package bench bench-game stats fuzz format clean
+.PHONY: deps deps-game deps-demo build build-game test run demo install package bench \
+	bench-game stats fuzz format clean
 
 deps:
-	@./scripts/install-deps.sh
+	@./scripts/install-deps.sh all
+
+deps-game:
+	@./scripts/install-deps.sh game
+
+deps-demo:
+	@./scripts/install-deps.sh demo
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The game and its data alone. The build folder is configured once; after
+# that the build itself notices a changed CMakeLists.txt.
+build-game: deps-game
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	@cmake --build $(BUILD) -j $(JOBS) --target velmora_game
+
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-# The game in the build folder, where its pictures and font are made; with
-# no display, the demo instead.
-run: build
+# The game in the build folder, where its pictures and font are made: full
+# screen, or a window where the display has no mode for it; with no display,
+# the demo instead.
+run: build-game
 	@scripts/run-game.sh $(BUILD)
 
 # The game recorded on a private X server: build/demo/velmora-demo.mp4, a GIF
 # and a contact sheet.
-demo: build
+demo: build-game deps-demo
 	@scripts/demo.sh $(BUILD)
 
 install: build
@@ -45,7 +59,8 @@ bench: build
 	/usr/bin/time -v $(BUILD)/velmora-sim --nodes 510 --matches 100 --seed 1
 
 # Frames per second and CPU use of the real game on a private X server.
-bench-game: build
+bench-game: build-game deps-demo
+	cmake --build $(BUILD) -j $(JOBS) --target velmora_frame_probe
 	scripts/bench-game.sh $(BUILD)
 
 # Balance statistics from seeded matches at every node count: the rows, the

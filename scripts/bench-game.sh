@@ -6,6 +6,10 @@
 # twice: with the game's sleeping frame wait, and with the plain busy wait it
 # replaced (the probe makes nanosleep return at once).
 #
+# With BENCH_WINDOW=WIDTHxHEIGHT the game plays in its ordinary window
+# (velmora --window) of that size on an Xvfb screen of 1920 x 1080 instead,
+# with the sleeping wait only: 1920x1080 is the window maximised.
+#
 #   scripts/bench-game.sh [BUILD_DIR] [SECONDS_PER_FIGURE]
 set -eu
 cd "$(dirname "$0")/.."
@@ -15,17 +19,33 @@ probe=$build/libvelmora_frame_probe.so
 for f in "$build/velmora" "$probe"; do
   [ -e "$f" ] || { echo "bench-game: $f is missing; build first (make build)" >&2; exit 1; }
 done
+size=${BENCH_WINDOW:-}
 
-started=$(scripts/xserver.sh start)
-export DISPLAY=$(echo "$started" | sed -n 's/^DISPLAY=//p')
-server=$(echo "$started" | sed -n 's/^PID=//p')
+server=""
+if [ -z "$size" ]; then
+  started=$(scripts/xserver.sh start)
+  DISPLAY=$(echo "$started" | sed -n "s/^DISPLAY=//p")
+  export DISPLAY
+  server=$(echo "$started" | sed -n 's/^PID=//p')
+else
+  number=$(( $$ % 300 + 600 ))
+  while [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
+  Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+  xvfb=$!
+  export DISPLAY=":$number"
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+fi
 log=$(mktemp)
 game=""
 pump=""
 cleanup() {
   [ -n "$pump" ] && kill "$pump" 2>/dev/null
   [ -n "$game" ] && kill "$game" 2>/dev/null && wait "$game" 2>/dev/null
-  scripts/xserver.sh stop "$server" >/dev/null
+  if [ -n "$server" ]; then
+    scripts/xserver.sh stop "$server" >/dev/null
+  else
+    kill "$xvfb" 2>/dev/null
+  fi
   rm -f "$log"
 }
 trap cleanup EXIT
@@ -57,11 +77,18 @@ run() {
   : >"$log"
   local t0
   t0=$(date +%s.%N)
-  (cd "$build" && LD_PRELOAD=$probe VELMORA_PROBE_SPIN=$spin exec ./velmora >/dev/null 2>"$log") &
+  (cd "$build" && LD_PRELOAD=$probe VELMORA_PROBE_SPIN=$spin exec ./velmora ${size:+--window} \
+    >/dev/null 2>"$log") &
   game=$!
   for _ in $(seq 100); do grep -q 'first frame' "$log" && break; sleep 0.1; done
   printf '  %-34s %6.3f s\n' "start to first frame" \
     "$(awk "BEGIN {print $(sed -n 's/^probe: first frame at //p' "$log") - $t0}")"
+  if [ -n "$size" ]; then
+    # With no window manager keys go to the window under the pointer.
+    id=$(xdotool search --name '^Velmora$' | head -n 1)
+    xdotool windowmove "$id" 0 0 windowsize "$id" "${size%x*}" "${size#*x}"
+    xdotool mousemove "$(( ${size%x*} / 2 ))" "$(( ${size#*x} / 2 ))"
+  fi
   sleep 2
   measure "entry screen"
 
@@ -83,6 +110,11 @@ run() {
   game=""
 }
 
+if [ -n "$size" ]; then
+  echo "velmora --window at $size on Xvfb, $(nproc) cores, llvmpipe, ${window} s a figure"
+  run 0
+  exit 0
+fi
 echo "velmora on $(nproc) cores, llvmpipe, ${window} s a figure"
 echo "with the sleeping frame wait:"
 run 0

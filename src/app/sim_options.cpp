@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/command_line.h"
 #include "state/move_speeds.h"
 
 namespace app {
@@ -24,24 +25,6 @@ const char* const kSimUsage =
     "  --help, -h     this text\n";
 
 namespace {
-
-// A value longer than this is shown cut, with its length.
-constexpr std::size_t kShownBytes = 40;
-
-// A whole decimal number, digits only, within [low, high].
-bool parseNumber(const char* text, unsigned long long low, unsigned long long high,
-                 unsigned long long& value) {
-  if (*text == '\0') return false;
-  unsigned long long v = 0;
-  for (const char* c = text; *c != '\0'; ++c) {
-    if (*c < '0' || *c > '9') return false;
-    v = v * 10 + static_cast<unsigned>(*c - '0');
-    if (v > high) return false;
-  }
-  if (v < low) return false;
-  value = v;
-  return true;
-}
 
 struct OptionRule {
   const char* name;
@@ -67,31 +50,6 @@ bool reject(std::FILE* err, const OptionRule& rule, const char* value) {
 bool isFlag(const char* arg, const char* name) { return std::strcmp(arg, name) == 0; }
 
 }  // namespace
-
-std::string quotedArgument(const char* text) {
-  const std::size_t length = std::strlen(text);
-  std::string quoted = "\"";
-  for (std::size_t i = 0; i < length && i < kShownBytes; ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-      quoted += static_cast<char>(c);
-    } else if (c == '\n') {
-      quoted += "\\n";
-    } else if (c == '\t') {
-      quoted += "\\t";
-    } else if (c < 0x20 || c >= 0x7f) {
-      char hex[8];
-      std::snprintf(hex, sizeof hex, "\\x%02x", c);
-      quoted += hex;
-    } else {
-      quoted += static_cast<char>(c);
-    }
-  }
-  quoted += '"';
-  if (length > kShownBytes) quoted += "... (" + std::to_string(length) + " bytes)";
-  return quoted;
-}
 
 bool parseSimOptions(int argc, const char* const* argv, std::uint32_t defaultSeed,
                      game::SimOptions& options, std::FILE* err) {

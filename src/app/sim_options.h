@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <string>
 
 #include "game/simulator.h"
 
@@ -18,10 +17,5 @@ extern const char* const kSimUsage;
 // `defaultSeed` is taken when no --seed is given.
 bool parseSimOptions(int argc, const char* const* argv, std::uint32_t defaultSeed,
                      game::SimOptions& options, std::FILE* err);
-
-// A command-line value as an error line may show it: in double quotes, with
-// control characters, quotes and bytes outside ASCII escaped, and a long value
-// cut, followed by its length.
-std::string quotedArgument(const char* text);
 
 }  // namespace app

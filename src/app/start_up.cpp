@@ -1,25 +1,33 @@
-// Start-up: the full-screen window in GLUT game mode, the camera, the OpenGL
-// state, every callback, the textures, the display lists and models, the
-// first game values, then the GLUT loop, which never returns.
+// Start-up: the full-screen window in GLUT game mode (or an ordinary window),
+// the camera, the OpenGL state, every callback, the textures, the display
+// lists and models, the first game values, then the GLUT loop, which never
+// returns.
 #include "app/start_up.h"
 
 #include <GL/freeglut.h>
 
+#include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string>
 
+#include "app/game_options.h"
 #include "camera/camera.h"
 #include "camera/projection.h"
 #include "game/display_frame.h"
 #include "input/keyboard.h"
 #include "input/mouse.h"
+#include "platform/box_over_game.h"
+#include "platform/game_mode_probe.h"
 #include "render/board_scene.h"
 #include "render/gl_setup.h"
 #include "render/piece_models.h"
 #include "render/textures.h"
 #include "state/game_state.h"
 #include "state/random.h"
+#include "state/screen.h"
 
 namespace app {
 
@@ -28,31 +36,90 @@ namespace {
 constexpr int kFrameDelayMs = 16;
 constexpr int kFirstNodeCount = 120;
 
-}  // namespace
-
-void startUp(int argc, char** argv) {
-  glutInit(&argc, argv);
-  // No stencil buffer: the scene's stencil test then passes everywhere.
-  glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-  glutGameModeString("1024x768:32@75");
-  glutEnterGameMode();
-
+// The camera, looking at the start-up view.
+void createTheCamera() {
   static camera::Camera theCamera = camera::createCamera();
   game::setCurrentCamera(&theCamera);
   camera::setCameraHeight(30.0f);
   camera::updateAndApplyCamera(theCamera);
+}
 
-  if (glutGameModeGet(GLUT_GAME_MODE_POSSIBLE) == 0) {
-    std::printf("El modo Game no esta disponible.\n");
-    std::exit(1);
+void sayGameModeIsMissing() {
+  std::printf("El modo Game no esta disponible.\n");
+  std::exit(1);
+}
+
+// The full screen in the 1024 x 768 mode at 75 Hz, or the line and status 1.
+// Where asking for the mode cannot work (see platform/game_mode_probe.h) it
+// is not asked for.
+void openGameMode(const char* displayName) {
+  const platform::GameModeOutlook outlook = platform::lookAtGameMode(displayName);
+  if (outlook == platform::GameModeOutlook::kXwayland ||
+      outlook == platform::GameModeOutlook::kNoVidMode) {
+    sayGameModeIsMissing();
   }
+  glutGameModeString("1024x768:32@75");
   glutEnterGameMode();
+  createTheCamera();
+  if (glutGameModeGet(GLUT_GAME_MODE_POSSIBLE) == 0) sayGameModeIsMissing();
+  glutEnterGameMode();
+}
+
+// An ordinary window of the game's 1024 x 768, or of the largest 4:3 size a
+// smaller screen holds, centred on the screen.
+void openWindow() {
+  game::setPlayingInWindow(1);
+  const int screenWidth = glutGet(GLUT_SCREEN_WIDTH);
+  const int screenHeight = glutGet(GLUT_SCREEN_HEIGHT);
+  const camera::Viewport fit = camera::letterbox(std::min(screenWidth, game::kScreenWidth),
+                                                 std::min(screenHeight, game::kScreenHeight),
+                                                 game::kScreenWidth, game::kScreenHeight);
+  const int width = fit.width > 0 ? fit.width : game::kScreenWidth;
+  const int height = fit.height > 0 ? fit.height : game::kScreenHeight;
+  glutInitWindowSize(width, height);
+  glutInitWindowPosition(std::max(0, (screenWidth - width) / 2),
+                         std::max(0, (screenHeight - height) / 2));
+  glutCreateWindow("Velmora");
+  createTheCamera();
+}
+
+// freeglut ends the process after a failure it reports here: no display, no
+// OpenGL on it, no window. A user who started the game from a menu has no
+// terminal, so a box says it too.
+void reportGlutFailure(const char* format, va_list args) {
+  char what[512];
+  std::vsnprintf(what, sizeof what, format, args);
+  std::fprintf(stderr, "velmora: %s\n", what);
+  std::fflush(stderr);
+  const std::string text = std::string("Velmora no puede abrir su ventana.\n") + what;
+  platform::showBoxLeavingGame("Error", text.c_str());
+}
+
+}  // namespace
+
+void startUp(int argc, char** argv, const GameOptions& options) {
+  glutInitErrorFunc(reportGlutFailure);
+  glutInit(&argc, argv);
+  // No stencil buffer: the scene's stencil test then passes everywhere.
+  glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+  if (options.window) {
+    openWindow();
+  } else {
+    openGameMode(options.display);
+  }
   game::frameDelayMs = kFrameDelayMs;
   render::initRendering();
 
-  glutReshapeFunc(camera::reshape);
-  glutSetKeyRepeat(GLUT_KEY_REPEAT_OFF);
-  glutIgnoreKeyRepeat(0);
+  glutReshapeFunc(camera::onWindowReshape);
+  if (options.window) {
+    // The repeat of a held key is ignored in our window alone: switching it
+    // off would switch it off for the whole desktop.
+    glutIgnoreKeyRepeat(1);
+    glutCloseFunc(input::quit);
+  } else {
+    glutSetKeyRepeat(GLUT_KEY_REPEAT_OFF);
+    glutIgnoreKeyRepeat(0);
+  }
   glutDisplayFunc(game::displayFrame);
   glutKeyboardFunc(input::onKeyboard);
   glutSpecialFunc(input::onSpecialDown);

@@ -1,6 +1,7 @@
-// The keys on GLUT. What a key does to the game is in game/match_control and the
-// camera; this file adds what it does to the window: the view, the light of
-// the top view, the pointer and the projection, and leaving.
+// The keys on GLUT. What a key does to the game is in game/match_control and
+// the camera; this file adds what it does to the window: the view, the light
+// of the top view, the pointer and the projection, full screen (F11, only in
+// a window), and leaving.
 #include "input/keyboard.h"
 
 #include <GL/freeglut.h>
@@ -12,6 +13,7 @@
 #include "camera/projection.h"
 #include "game/match_control.h"
 #include "input/mouse.h"
+#include "platform/full_screen.h"
 #include "state/screen.h"
 
 namespace input {
@@ -20,15 +22,6 @@ namespace {
 
 constexpr unsigned char kEnter = 13;
 constexpr unsigned char kEscape = 27;
-
-void quit() {
-  game::quitting = 1;
-  glutSetKeyRepeat(GLUT_KEY_REPEAT_DEFAULT);
-  releasePointer(0, 0);
-  glutLeaveGameMode();
-  board::releaseTrails();
-  std::exit(0);
-}
 
 void reloadCameraIf(bool moved) {
   if (moved) camera::updateAndApplyCamera(*game::currentCamera());
@@ -55,6 +48,17 @@ bool arrowOf(int key, game::Arrow* arrow) {
 
 }  // namespace
 
+void quit() {
+  game::quitting = 1;
+  // A window never switched the keyboard's repeat off (see start-up), and
+  // has no game mode to leave.
+  if (game::playingInWindow() == 0) glutSetKeyRepeat(GLUT_KEY_REPEAT_DEFAULT);
+  releasePointer(0, 0);
+  if (game::playingInWindow() == 0) glutLeaveGameMode();
+  board::releaseTrails();
+  std::exit(0);
+}
+
 void applyViewPreset(game::ViewMode view) {
   camera::Camera& eye = *game::currentCamera();
   const board::Board* board = board::currentBoard();
@@ -74,7 +78,7 @@ void applyViewPreset(game::ViewMode view) {
     glDisable(GL_LIGHT5);
   }
   game::setViewMode(view);
-  releasePointer(game::kScreenCentreX, game::kScreenCentreY);
+  releasePointerToCentre();
   game::setFreeLookActive(0);
   game::fieldOfView = 45;
   glutSetCursor(GLUT_CURSOR_NONE);
@@ -119,7 +123,11 @@ void onKeyboard(unsigned char key, int, int) {
 
 void onSpecialDown(int key, int, int) {
   game::Arrow arrow;
-  if (arrowOf(key, &arrow)) game::pressArrow(arrow);
+  if (arrowOf(key, &arrow)) {
+    game::pressArrow(arrow);
+  } else if (key == GLUT_KEY_F11 && game::playingInWindow() == 1) {
+    platform::toggleFullScreen();
+  }
 }
 
 void onSpecialUp(int key, int, int) {

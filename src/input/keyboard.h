@@ -12,6 +12,9 @@ void onKeyboard(unsigned char key, int x, int y);
 void onSpecialDown(int key, int x, int y);
 void onSpecialUp(int key, int x, int y);
 
+// Esc, and the window's close button: ends the process with status 0.
+void quit();
+
 // Puts the camera in a set-up: its pose for the current board, the extra
 // light, the pointer and the projection.
 void applyViewPreset(game::ViewMode view);

@@ -1,12 +1,13 @@
 // The mouse on GLUT. Both buttons share one capture: the first release ends
-// it for both.
+// it for both. The pointer is held at the centre of the window, whatever its
+// size; on the game-mode screen that is (512, 384).
 #include "input/mouse.h"
 
 #include <GL/freeglut.h>
 
 #include "camera/camera.h"
+#include "camera/projection.h"
 #include "state/game_state.h"
-#include "state/screen.h"
 
 namespace input {
 
@@ -19,11 +20,10 @@ bool inFreeView() { return game::viewMode() == game::FreeView; }
 void capturePointer(int, int) {
   if (game::pointerCaptured == 1) return;
   game::pointerCaptured = 1;
-  if (game::pointerCentreX < 0) {
-    // Once per run: later captures keep this centre.
-    game::pointerCentreX = glutGet(GLUT_WINDOW_WIDTH) / 2;
-    game::pointerCentreY = glutGet(GLUT_WINDOW_HEIGHT) / 2;
-  }
+  // The window's centre now: a window may have changed size since the last
+  // capture (a reshape during a capture moves the centre itself).
+  game::pointerCentreX = camera::windowWidth() / 2;
+  game::pointerCentreY = camera::windowHeight() / 2;
   glutSetCursor(GLUT_CURSOR_CROSSHAIR);
   glutWarpPointer(game::pointerCentreX, game::pointerCentreY);
 }
@@ -35,6 +35,10 @@ void releasePointer(int x, int y) {
   glutWarpPointer(x, y);
 }
 
+void releasePointerToCentre() {
+  releasePointer(camera::windowWidth() / 2, camera::windowHeight() / 2);
+}
+
 void onMouse(int button, int state, int x, int y) {
   if (!inFreeView()) return;
   if (button == GLUT_LEFT_BUTTON) {
@@ -43,7 +47,7 @@ void onMouse(int button, int state, int x, int y) {
       capturePointer(x, y);
     } else {
       game::setFreeLookActive(0);
-      releasePointer(game::kScreenCentreX, game::kScreenCentreY);
+      releasePointerToCentre();
     }
   } else if (button == GLUT_RIGHT_BUTTON) {
     // Press and release alike toggle the zoom: on while the button is held.
@@ -52,7 +56,7 @@ void onMouse(int button, int state, int x, int y) {
       capturePointer(x, y);
     } else {
       game::setZoomActive(0);
-      releasePointer(game::kScreenCentreX, game::kScreenCentreY);
+      releasePointerToCentre();
     }
   }
 }

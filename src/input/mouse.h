@@ -17,4 +17,7 @@ void capturePointer(int x, int y);
 // Ends a capture and puts the pointer at (x, y); nothing without a capture.
 void releasePointer(int x, int y);
 
+// releasePointer at the window's centre.
+void releasePointerToCentre();
+
 }  // namespace input

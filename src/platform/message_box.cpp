@@ -236,20 +236,15 @@ BoxRect messageBoxButton(int boxWidth, int boxHeight) {
   return r;
 }
 
-void showMessageBox(const char* title, const char* text) {
-  if (title == nullptr) title = "";
-  if (text == nullptr) text = "";
+namespace {
+
+// Shows the box; without a display, says so by returning false.
+bool showBox(const char* title, const char* text) {
   Box box;
   box.display = XOpenDisplay(nullptr);
-  if (box.display == nullptr) {
-    printToStderr(title, text);
-    return;
-  }
-  if (createBox(&box, title, text)) {
-    if (runBox(box)) box.window = 0;
-  } else {
-    printToStderr(title, text);
-  }
+  if (box.display == nullptr) return false;
+  const bool shown = createBox(&box, title, text);
+  if (shown && runBox(box)) box.window = 0;
   if (box.gc != nullptr) XFreeGC(box.display, box.gc);
   if (box.window != 0) XDestroyWindow(box.display, box.window);
   if (box.fontLoaded) {
@@ -258,6 +253,19 @@ void showMessageBox(const char* title, const char* text) {
     XFreeFontInfo(nullptr, box.font, 1);
   }
   XCloseDisplay(box.display);
+  return shown;
+}
+
+}  // namespace
+
+void showMessageBox(const char* title, const char* text) {
+  if (title == nullptr) title = "";
+  if (text == nullptr) text = "";
+  if (!showBox(title, text)) printToStderr(title, text);
+}
+
+void showMessageBoxOnDisplay(const char* title, const char* text) {
+  showBox(title != nullptr ? title : "", text != nullptr ? text : "");
 }
 
 }  // namespace platform

@@ -10,6 +10,10 @@ namespace platform {
 // Without a display, writes "title: text" to stderr and returns at once.
 void showMessageBox(const char* title, const char* text);
 
+// The same box, but nothing at all when no display can be opened: for a
+// caller that has said it on stderr already.
+void showMessageBoxOnDisplay(const char* title, const char* text);
+
 struct BoxRect {
   int x = 0;
   int y = 0;

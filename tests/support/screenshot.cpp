@@ -22,14 +22,16 @@ std::string screenshotPath(const std::string& name) {
   return std::string(VELMORA_XTEST_SCREENSHOT_DIR) + "/" + name;
 }
 
-bool takeScreenshot(const std::string& displayName, const std::string& pathStem, RgbImage* image,
-                    std::string* why) {
+namespace {
+
+bool importWindow(const std::string& displayName, const std::string& window,
+                  const std::string& pathStem, RgbImage* image, std::string* why) {
   const std::string ppm = pathStem + ".ppm";
   const std::string png = pathStem + ".png";
   unlink(ppm.c_str());
   std::string err;
   // -depth 8: import would otherwise write 16-bit samples.
-  if (runProgram({"import", "-window", "root", "-depth", "8", "ppm:" + ppm}, displayName, nullptr,
+  if (runProgram({"import", "-window", window, "-depth", "8", "ppm:" + ppm}, displayName, nullptr,
                  &err) != 0) {
     *why = "import failed: " + err;
     return false;
@@ -43,6 +45,18 @@ bool takeScreenshot(const std::string& displayName, const std::string& pathStem,
     return false;
   }
   return true;
+}
+
+}  // namespace
+
+bool takeScreenshot(const std::string& displayName, const std::string& pathStem, RgbImage* image,
+                    std::string* why) {
+  return importWindow(displayName, "root", pathStem, image, why);
+}
+
+bool takeWindowShot(const std::string& displayName, const std::string& windowId,
+                    const std::string& pathStem, RgbImage* image, std::string* why) {
+  return importWindow(displayName, windowId, pathStem, image, why);
 }
 
 }  // namespace xtest

@@ -18,4 +18,9 @@ std::string screenshotPath(const std::string& name);
 bool takeScreenshot(const std::string& displayName, const std::string& pathStem, RgbImage* image,
                     std::string* why);
 
+// The same of one window's inside (`windowId` as xdotool names it): under
+// Xwayland the root window cannot be read, a window can.
+bool takeWindowShot(const std::string& displayName, const std::string& windowId,
+                    const std::string& pathStem, RgbImage* image, std::string* why);
+
 }  // namespace xtest

@@ -39,6 +39,10 @@ bool moveMouse(const std::string& displayName, int x, int y) {
   return xdotool(displayName, {"mousemove", std::to_string(x), std::to_string(y)});
 }
 
+bool moveMouseBy(const std::string& displayName, int dx, int dy) {
+  return xdotool(displayName, {"mousemove_relative", "--", std::to_string(dx), std::to_string(dy)});
+}
+
 bool mouseDown(const std::string& displayName, int button) {
   return xdotool(displayName, {"mousedown", std::to_string(button)});
 }

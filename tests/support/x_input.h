@@ -17,6 +17,10 @@ bool keyUp(const std::string& displayName, const std::string& key);
 
 // Moves the pointer to an absolute screen position.
 bool moveMouse(const std::string& displayName, int x, int y);
+// Moves the pointer by an offset, as a mouse does. Under a Wayland
+// compositor without a seat only this works: an absolute move warps the
+// pointer on the root window, which that Xwayland does not survive.
+bool moveMouseBy(const std::string& displayName, int dx, int dy);
 // Buttons: 1 left, 2 middle, 3 right, 4 and 5 the wheel.
 bool mouseDown(const std::string& displayName, int button);
 bool mouseUp(const std::string& displayName, int button);

@@ -70,13 +70,15 @@ int countXError(Display*, XErrorEvent*) {
 // -noreset: by default Xvfb resets whenever its last client leaves, and a
 // client connecting during the reset (the program under test, right after
 // the readiness probe or an xdotool call) has its connection closed.
-bool startXvfb(HeadlessDisplay* display) {
+bool startXvfb(HeadlessDisplay* display, int width, int height) {
   const int first = 100 + static_cast<int>(getpid() % 300) * 3;
   for (int number = first; number < first + 60; ++number) {
     if (!displayFree(number)) continue;
     const std::string name = ":" + std::to_string(number);
     const pid_t pid = spawnProgram(
-        {"Xvfb", name, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"}, "", "", "");
+        {"Xvfb", name, "-screen", "0", std::to_string(width) + "x" + std::to_string(height) + "x24",
+         "-nolisten", "tcp", "-noreset"},
+        "", "", "");
     if (pid < 0) return false;
     if (serverAnswers(pid, number)) {
       display->pid = pid;
@@ -96,14 +98,15 @@ void stopXvfb(HeadlessDisplay* display) {
   display->pid = -1;
 }
 
-ServerStart startXorg(HeadlessDisplay* display, std::string* why) {
+namespace {
+
+// Starts a server through one of our scripts (`script start`, owned by this
+// process: a test killed before its clean-up takes its server with it).
+ServerStart startByScript(const char* script, HeadlessDisplay* display, std::string* why) {
   std::string out;
   std::string err;
-  // Owned by this process: a test killed before its clean-up takes its
-  // server with it.
   const int status = runProgram(
-      {"env", "XSERVER_OWNER=" + std::to_string(getpid()), VELMORA_XSERVER_SCRIPT, "start"}, "",
-      &out, &err, 60000);
+      {"env", "XSERVER_OWNER=" + std::to_string(getpid()), script, "start"}, "", &out, &err, 60000);
   const std::string name = valueOf(out, "DISPLAY");
   const long pid = std::atol(valueOf(out, "PID").c_str());
   if (status == 0 && !name.empty() && pid > 0) {
@@ -116,18 +119,32 @@ ServerStart startXorg(HeadlessDisplay* display, std::string* why) {
     *why = err.substr(0, err.find('\n'));
     return ServerStart::kSkipped;
   }
-  *why = "xserver.sh start failed with status " + std::to_string(status) + ": " + err;
+  *why = std::string(script) + " start failed with status " + std::to_string(status) + ": " + err;
   return ServerStart::kFailed;
 }
 
-bool stopXorg(HeadlessDisplay* display) {
+bool stopByScript(const char* script, HeadlessDisplay* display) {
   if (display->pid <= 0) return true;
-  const int status = runProgram({VELMORA_XSERVER_SCRIPT, "stop", std::to_string(display->pid)}, "",
-                                nullptr, nullptr, 30000);
+  const int status =
+      runProgram({script, "stop", std::to_string(display->pid)}, "", nullptr, nullptr, 30000);
   display->pid = -1;
   display->name.clear();
   return status == 0;
 }
+
+}  // namespace
+
+ServerStart startXorg(HeadlessDisplay* display, std::string* why) {
+  return startByScript(VELMORA_XSERVER_SCRIPT, display, why);
+}
+
+bool stopXorg(HeadlessDisplay* display) { return stopByScript(VELMORA_XSERVER_SCRIPT, display); }
+
+ServerStart startWeston(HeadlessDisplay* display, std::string* why) {
+  return startByScript(VELMORA_WESTON_SCRIPT, display, why);
+}
+
+bool stopWeston(HeadlessDisplay* display) { return stopByScript(VELMORA_WESTON_SCRIPT, display); }
 
 std::string findWindow(const std::string& title, const std::string& displayName, int timeoutMs) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);

@@ -1,6 +1,7 @@
-// Private X servers for tests that show windows: Xvfb for plain Xlib windows,
-// and Xorg on the dummy driver (through scripts/xserver.sh) for the game,
-// whose full-screen mode Xvfb cannot offer. Also finding a window on them.
+// Private X servers for tests that show windows: Xvfb for plain windows, Xorg
+// on the dummy driver (through scripts/xserver.sh) for the game's full-screen
+// mode, which Xvfb cannot offer, and Xwayland in a headless weston (through
+// scripts/weston.sh) for a Wayland desktop. Also finding a window on them.
 #pragma once
 
 #include <sys/types.h>
@@ -14,9 +15,9 @@ struct HeadlessDisplay {
   std::string name;  // ":N"
 };
 
-// Starts Xvfb (1024x768, depth 24) on a free display number and waits until
-// it answers; false if no server could be started.
-bool startXvfb(HeadlessDisplay* display);
+// Starts Xvfb (1024x768 unless told otherwise, depth 24) on a free display
+// number and waits until it answers; false if no server could be started.
+bool startXvfb(HeadlessDisplay* display, int width = 1024, int height = 768);
 void stopXvfb(HeadlessDisplay* display);
 
 enum class ServerStart { kStarted, kSkipped, kFailed };
@@ -26,6 +27,12 @@ enum class ServerStart { kStarted, kSkipped, kFailed };
 ServerStart startXorg(HeadlessDisplay* display, std::string* why);
 // Stops it and removes its files; false if the server would not stop.
 bool stopXorg(HeadlessDisplay* display);
+
+// Starts a private weston compositor (headless, 1920x1080) with Xwayland,
+// through scripts/weston.sh; `display` names the Xwayland server. kSkipped
+// when weston or Xwayland is not installed.
+ServerStart startWeston(HeadlessDisplay* display, std::string* why);
+bool stopWeston(HeadlessDisplay* display);
 
 // Polls `xdotool search` for a visible window with exactly this title.
 std::string findWindow(const std::string& title, const std::string& displayName, int timeoutMs);
