@@ -19,8 +19,8 @@
 #include "game/display_frame.h"
 #include "input/keyboard.h"
 #include "input/mouse.h"
-#include "platform/box_over_game.h"
 #include "platform/game_mode_probe.h"
+#include "platform/message_box.h"
 #include "render/board_scene.h"
 #include "render/gl_setup.h"
 #include "render/piece_models.h"
@@ -83,16 +83,18 @@ void openWindow() {
   createTheCamera();
 }
 
-// freeglut ends the process after a failure it reports here: no display, no
-// OpenGL on it, no window. A user who started the game from a menu has no
-// terminal, so a box says it too.
+// A failure freeglut cannot go on from: no display, no OpenGL on it, no
+// window. A user who started the game from a menu has no terminal, so a box
+// says it too. freeglut would carry on after a handler that returns, so the
+// process ends here.
 void reportGlutFailure(const char* format, va_list args) {
   char what[512];
   std::vsnprintf(what, sizeof what, format, args);
   std::fprintf(stderr, "velmora: %s\n", what);
   std::fflush(stderr);
   const std::string text = std::string("Velmora no puede abrir su ventana.\n") + what;
-  platform::showBoxLeavingGame("Error", text.c_str());
+  platform::showMessageBoxOnDisplay("Error", text.c_str());
+  std::exit(1);
 }
 
 }  // namespace

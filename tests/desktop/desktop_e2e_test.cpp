@@ -309,6 +309,29 @@ TEST_F(Desktop, OnWaylandTheGameSaysTheModeIsMissingAndTheLauncherOpensAWindow) 
   expectTheLauncherSaysWhy(xtest::readFile(outPath()), xtest::readFile(errPath()));
 }
 
+// Where no window can be opened at all, a user who started the game from a
+// menu still learns why: a box, besides the line on stderr.
+TEST(NoOpenGL, TheGameSaysWhyInABoxAndEndsWithOne) {
+  if (!xtest::haveProgram("Xvfb") || !xtest::haveProgram("xdotool")) {
+    GTEST_SKIP() << "Xvfb or xdotool is not installed";
+  }
+  xtest::HeadlessDisplay xvfb;
+  ASSERT_TRUE(xtest::startXvfb(&xvfb, 1024, 768, {"-extension", "GLX"}));
+  const std::string err = "/tmp/velmora-noglx-" + std::to_string(getpid()) + ".err";
+  const pid_t game = xtest::spawnProgram({kLauncher}, xvfb.name, "", err, VELMORA_BUILD_DIR);
+  ASSERT_GT(game, 0);
+  EXPECT_FALSE(xtest::findWindow("Error", xvfb.name, kStartMs).empty()) << "no box";
+  EXPECT_TRUE(xtest::pressKeys(xvfb.name, "Return"));
+  int status = 0;
+  EXPECT_TRUE(xtest::waitWithin(game, 10000, &status)) << "the box did not close";
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+  EXPECT_NE(xtest::readFile(err).find("velmora: OpenGL GLX extension not supported"),
+            std::string::npos)
+      << xtest::readFile(err);
+  unlink(err.c_str());
+  xtest::stopXvfb(&xvfb);
+}
+
 TEST(GameOptions, HelpVersionAndAnUnknownOptionNeedNoDisplay) {
   std::string out;
   std::string err;

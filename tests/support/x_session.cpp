@@ -70,15 +70,22 @@ int countXError(Display*, XErrorEvent*) {
 // -noreset: by default Xvfb resets whenever its last client leaves, and a
 // client connecting during the reset (the program under test, right after
 // the readiness probe or an xdotool call) has its connection closed.
-bool startXvfb(HeadlessDisplay* display, int width, int height) {
+bool startXvfb(HeadlessDisplay* display, int width, int height,
+               const std::vector<std::string>& options) {
   const int first = 100 + static_cast<int>(getpid() % 300) * 3;
   for (int number = first; number < first + 60; ++number) {
     if (!displayFree(number)) continue;
     const std::string name = ":" + std::to_string(number);
-    const pid_t pid = spawnProgram(
-        {"Xvfb", name, "-screen", "0", std::to_string(width) + "x" + std::to_string(height) + "x24",
-         "-nolisten", "tcp", "-noreset"},
-        "", "", "");
+    std::vector<std::string> argv = {"Xvfb",
+                                     name,
+                                     "-screen",
+                                     "0",
+                                     std::to_string(width) + "x" + std::to_string(height) + "x24",
+                                     "-nolisten",
+                                     "tcp",
+                                     "-noreset"};
+    argv.insert(argv.end(), options.begin(), options.end());
+    const pid_t pid = spawnProgram(argv, "", "", "");
     if (pid < 0) return false;
     if (serverAnswers(pid, number)) {
       display->pid = pid;

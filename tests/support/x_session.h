@@ -7,6 +7,7 @@
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 namespace xtest {
 
@@ -15,9 +16,11 @@ struct HeadlessDisplay {
   std::string name;  // ":N"
 };
 
-// Starts Xvfb (1024x768 unless told otherwise, depth 24) on a free display
-// number and waits until it answers; false if no server could be started.
-bool startXvfb(HeadlessDisplay* display, int width = 1024, int height = 768);
+// Starts Xvfb (1024x768 unless told otherwise, depth 24, with any further
+// options of Xvfb's) on a free display number and waits until it answers;
+// false if no server could be started.
+bool startXvfb(HeadlessDisplay* display, int width = 1024, int height = 768,
+               const std::vector<std::string>& options = {});
 void stopXvfb(HeadlessDisplay* display);
 
 enum class ServerStart { kStarted, kSkipped, kFailed };
