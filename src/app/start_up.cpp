@@ -132,6 +132,7 @@ void startUp(int argc, char** argv, const GameOptions& options) {
 
   render::loadTextureTable();
   render::buildBackdropList();
+  render::buildRingDiskList();
   render::buildPieceModels();
 
   game::setGamePhase(game::NodeEntry);

@@ -24,6 +24,7 @@ struct SceneLists {
   unsigned int wall = 0;
   unsigned int rim = 0;
   unsigned int backdrop = 0;
+  unsigned int ringDisk = 0;
 };
 
 SceneLists gLists;
@@ -71,6 +72,15 @@ void texCorners(const TexCorner (&corners)[4]) {
 
 void disk(const DiskShape& d) { gluDisk(sharedQuadric(), d.inner, d.outer, d.slices, d.loops); }
 
+// The ring's gluDisk is compiled once into a list of its own, which the
+// marker list calls. Mesa 22 (llvmpipe) never frees, when a list is deleted,
+// a block of 12 bytes a primitive that it keeps for every run of two or more
+// quad strips compiled into the list: the ring's four strips are such a run
+// (the home disk's fan and strips are not). Compiled straight into the marker
+// list, which every match rebuilds, each ring would keep 64 bytes of heap for
+// every match as long as the game runs.
+void callRingDisk() { glCallList(gLists.ringDisk); }
+
 void compileFloor(const board::Board& board) {
   for (int r = 0; r < board.rows; ++r) {
     for (int c = 0; c < board.columns; ++c) {
@@ -117,7 +127,7 @@ void nodeDisks(const board::Board& board) {
         homeDisk(game::squadSizeEsferas());
       } else {
         colour(kRingColour);
-        disk(kRing);
+        callRingDisk();
       }
       glPopMatrix();
     }
@@ -217,6 +227,12 @@ void buildBackdropList() {
   glEndList();
 }
 
+void buildRingDiskList() {
+  setRingDiskList(beginReplacementList(ringDiskList()));
+  disk(kRing);
+  glEndList();
+}
+
 unsigned int floorList() { return gLists.floor; }
 void setFloorList(unsigned int list) { gLists.floor = list; }
 unsigned int markerList() { return gLists.marker; }
@@ -227,5 +243,7 @@ unsigned int rimList() { return gLists.rim; }
 void setRimList(unsigned int list) { gLists.rim = list; }
 unsigned int backdropList() { return gLists.backdrop; }
 void setBackdropList(unsigned int list) { gLists.backdrop = list; }
+unsigned int ringDiskList() { return gLists.ringDisk; }
+void setRingDiskList(unsigned int list) { gLists.ringDisk = list; }
 
 }  // namespace render
