@@ -5,6 +5,7 @@
 #include "app/start_up.h"
 
 #include <GL/freeglut.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdarg>
@@ -21,6 +22,7 @@
 #include "input/mouse.h"
 #include "platform/game_mode_probe.h"
 #include "platform/message_box.h"
+#include "platform/one_copy.h"
 #include "render/board_scene.h"
 #include "render/gl_setup.h"
 #include "render/piece_models.h"
@@ -49,6 +51,19 @@ void sayGameModeIsMissing() {
   std::exit(1);
 }
 
+// One copy of the game per display (see platform/one_copy.h). The second is
+// told on stderr, and in a box when it has no terminal (started from a menu)
+// unless the first holds the keyboard, which no box could then have.
+void claimTheDisplay(const char* displayName) {
+  if (platform::claimDisplay(displayName) != platform::DisplayClaim::kTakenByAnother) return;
+  std::fprintf(stderr, "velmora: Velmora is already running on this display\n");
+  std::fflush(stderr);
+  if (isatty(STDERR_FILENO) == 0 && !platform::keyboardHeldByAnother(displayName)) {
+    platform::showMessageBoxOnDisplay("Velmora", "Velmora ya se esta ejecutando en esta pantalla.");
+  }
+  std::exit(1);
+}
+
 // The full screen in the 1024 x 768 mode at 75 Hz, or the line and status 1.
 // Where asking for the mode cannot work (see platform/game_mode_probe.h) it
 // is not asked for.
@@ -58,6 +73,7 @@ void openGameMode(const char* displayName) {
       outlook == platform::GameModeOutlook::kNoVidMode) {
     sayGameModeIsMissing();
   }
+  claimTheDisplay(displayName);
   glutGameModeString("1024x768:32@75");
   glutEnterGameMode();
   createTheCamera();
@@ -105,6 +121,7 @@ void startUp(int argc, char** argv, const GameOptions& options) {
   // No stencil buffer: the scene's stencil test then passes everywhere.
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
   if (options.window) {
+    claimTheDisplay(options.display);
     openWindow();
   } else {
     openGameMode(options.display);

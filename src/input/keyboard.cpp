@@ -23,6 +23,14 @@ namespace {
 constexpr unsigned char kEnter = 13;
 constexpr unsigned char kEscape = 27;
 
+constexpr game::Arrow kArrows[] = {game::kArrowLeft, game::kArrowRight, game::kArrowUp,
+                                   game::kArrowDown};
+
+void stopGliding(camera::Camera& eye) {
+  eye.sideRate = 0;
+  eye.forwardRate = 0;
+}
+
 void reloadCameraIf(bool moved) {
   if (moved) camera::updateAndApplyCamera(*game::currentCamera());
 }
@@ -64,6 +72,13 @@ void applyViewPreset(game::ViewMode view) {
   const board::Board* board = board::currentBoard();
   const int columns = board != nullptr ? board->columns : 0;
   const int rows = board != nullptr ? board->rows : 0;
+  // A new view ends the zoom; a fixed view also ends any glide, and lets go
+  // of the arrows, which would glide it off the board while still held.
+  game::setZoomActive(0);
+  if (view != game::FreeView) {
+    stopGliding(eye);
+    for (game::Arrow arrow : kArrows) game::releaseArrow(arrow);
+  }
   camera::placeCamera(eye, camera::presetPose(view, columns, rows));
   camera::updateAndApplyCamera(eye);
   if (view == game::FreeView) {
@@ -133,10 +148,21 @@ void onSpecialDown(int key, int, int) {
 void onSpecialUp(int key, int, int) {
   game::Arrow arrow;
   switch (key) {
-    case GLUT_KEY_F1:
+    case GLUT_KEY_F1: {
+      // A match started from the first entry screen has no view yet: it gets
+      // the one Enter gives, not the close-up of the start-up camera.
+      const bool firstView = game::viewMode() == game::NoPreset;
       game::startMatch();
+      if (firstView) applyViewPreset(game::TopView);
       break;
+    }
     case GLUT_KEY_F2:
+      // The entry screen is not steered: the mouse lets go of the camera.
+      if (game::gamePhase() != game::NodeEntry) {
+        releasePointerToCentre();
+        game::setFreeLookActive(0);
+        game::setZoomActive(0);
+      }
       game::pressReturnToEntry();
       break;
     case GLUT_KEY_F5:

@@ -13,7 +13,11 @@ namespace input {
 
 namespace {
 
-bool inFreeView() { return game::viewMode() == game::FreeView; }
+// The mouse steers the free camera of a match; the entry screen, which keeps
+// the view of the match before it, is not steered.
+bool inFreeView() {
+  return game::viewMode() == game::FreeView && game::gamePhase() != game::NodeEntry;
+}
 
 }  // namespace
 
@@ -50,8 +54,10 @@ void onMouse(int button, int state, int x, int y) {
       releasePointerToCentre();
     }
   } else if (button == GLUT_RIGHT_BUTTON) {
-    // Press and release alike toggle the zoom: on while the button is held.
-    if (game::zoomActive() == 0) {
+    // The zoom follows the button: on while it is held. (A flag that flipped
+    // on every event would be turned over by a release that arrived outside
+    // the free view, and then zoom with no button held.)
+    if (state == GLUT_DOWN) {
       game::setZoomActive(1);
       capturePointer(x, y);
     } else {

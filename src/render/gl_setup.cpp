@@ -5,6 +5,8 @@
 #include <GL/gl.h>
 #include <GL/glut.h>
 
+#include <cstdio>
+
 #include "camera/camera.h"
 #include "render/texture_font.h"
 #include "state/game_state.h"
@@ -12,6 +14,8 @@
 namespace render {
 
 namespace {
+
+constexpr const char* kFontFile = "arial.glf";
 
 GLUquadric* gSharedQuadric = nullptr;
 GlfFont* gGameFont = nullptr;
@@ -71,11 +75,15 @@ void setUpLight(const StartupLight& l) {
 }  // namespace
 
 void initRendering() {
-  // Without the font file the overlay simply draws no text, so the load's
-  // result is not looked at.
+  // Without the font the overlay simply draws no text; the game goes on, and
+  // says once why the screen will have none.
   gFontRecord = GlfFont{};
   setGameFont(&gFontRecord);
-  loadFont(gameFont(), "arial.glf");
+  const char* why = nullptr;
+  if (loadFont(gameFont(), kFontFile, &why) == 0) {
+    std::fprintf(stderr, "velmora: %s: %s; the game runs without text\n", kFontFile,
+                 why != nullptr ? why : "cannot be read");
+  }
 
   GLUquadric* quadric = gluNewQuadric();
   gluQuadricDrawStyle(quadric, GLU_FILL);

@@ -3,13 +3,21 @@
 // the load instead of leaving garbage in the font.
 #include "render/glf_font.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <initializer_list>
 #include <new>
 
 namespace render {
 
 namespace {
+
+// Says why a read failed, when the caller asked, and fails.
+bool fail(const char** why, const char* reason) {
+  if (why != nullptr) *why = reason;
+  return false;
+}
 
 bool readExactly(std::FILE* file, void* into, std::size_t size) {
   return std::fread(into, 1, size, file) == size;
@@ -37,24 +45,25 @@ bool sane(const GlfChar& c) {
   return true;
 }
 
-bool readChars(std::FILE* file, std::int64_t count, GlfFont* font) {
+bool readChars(std::FILE* file, std::int64_t count, GlfFont* font, const char** why) {
   std::unique_ptr<GlfChar[]> chars(new (std::nothrow) GlfChar[count]);
-  if (!chars) return false;
+  if (!chars) return fail(why, "no memory for its character records");
   for (std::int64_t i = 0; i < count; ++i) {
     std::uint8_t record[kGlfCharSize];
-    if (!readExactly(file, record, sizeof record)) return false;
+    if (!readExactly(file, record, sizeof record)) return fail(why, "cut short in its records");
     chars[i] = decodeGlfChar(record);
-    if (!sane(chars[i])) return false;
+    if (!sane(chars[i])) return fail(why, "a damaged character record");
   }
   font->chars = std::move(chars);
   return true;
 }
 
-bool readTexels(std::FILE* file, const GlfFont& font, GlfTexels* texels) {
+bool readTexels(std::FILE* file, const GlfFont& font, GlfTexels* texels, const char** why) {
   const std::size_t size = static_cast<std::size_t>(font.textureWidth) *
                            static_cast<std::size_t>(font.textureHeight) * kGlfTexelSize;
   std::unique_ptr<std::uint8_t[]> bytes(new (std::nothrow) std::uint8_t[size]);
-  if (!bytes || !readExactly(file, bytes.get(), size)) return false;
+  if (!bytes) return fail(why, "no memory for its texture");
+  if (!readExactly(file, bytes.get(), size)) return fail(why, "cut short in its texture");
   texels->bytes = std::move(bytes);
   texels->size = size;
   return true;
@@ -64,11 +73,13 @@ bool readTexels(std::FILE* file, const GlfFont& font, GlfTexels* texels) {
 
 void clearGlfFont(GlfFont* font) { *font = GlfFont{}; }
 
-bool readGlfFont(std::FILE* file, GlfFont* font, GlfTexels* texels) {
+bool readGlfFont(std::FILE* file, GlfFont* font, GlfTexels* texels, const char** why) {
   clearGlfFont(font);
   *texels = GlfTexels{};
   std::uint8_t header[kGlfHeaderSize];
-  if (file == nullptr || !readExactly(file, header, sizeof header)) return false;
+  if (file == nullptr || !readExactly(file, header, sizeof header)) {
+    return fail(why, "too short for a font header");
+  }
   const GlfHeader fields = decodeGlfHeader(header);
   GlfFont read;
   read.textureWidth = fields.textureWidth;
@@ -79,14 +90,14 @@ bool readGlfFont(std::FILE* file, GlfFont* font, GlfTexels* texels) {
       static_cast<std::int64_t>(read.lastChar) - static_cast<std::int64_t>(read.firstChar) + 1;
   if (read.textureWidth <= 0 || read.textureWidth > kGlfMaxSide || read.textureHeight <= 0 ||
       read.textureHeight > kGlfMaxSide || count < 1 || count > kGlfMaxChars) {
-    return false;
+    return fail(why, "a texture size or character range beyond the limits");
   }
   const std::int64_t needed =
       count * static_cast<std::int64_t>(kGlfCharSize) +
       static_cast<std::int64_t>(read.textureWidth) * read.textureHeight * kGlfTexelSize;
   const std::int64_t left = bytesLeft(file);
-  if (left >= 0 && left < needed) return false;
-  if (!readChars(file, count, &read) || !readTexels(file, read, texels)) {
+  if (left >= 0 && left < needed) return fail(why, "shorter than its header says");
+  if (!readChars(file, count, &read, why) || !readTexels(file, read, texels, why)) {
     *texels = GlfTexels{};
     return false;
   }
@@ -94,13 +105,13 @@ bool readGlfFont(std::FILE* file, GlfFont* font, GlfTexels* texels) {
   return true;
 }
 
-bool readGlfFile(const char* fileName, GlfFont* font, GlfTexels* texels) {
+bool readGlfFile(const char* fileName, GlfFont* font, GlfTexels* texels, const char** why) {
   clearGlfFont(font);
   *texels = GlfTexels{};
-  if (fileName == nullptr) return false;
+  if (fileName == nullptr) return fail(why, "no file name");
   std::FILE* file = std::fopen(fileName, "rb");
-  if (file == nullptr) return false;
-  const bool ok = readGlfFont(file, font, texels);
+  if (file == nullptr) return fail(why, std::strerror(errno));
+  const bool ok = readGlfFont(file, font, texels, why);
   std::fclose(file);
   return ok;
 }

@@ -38,11 +38,13 @@ constexpr float kGlfMaxQuadSize = 1000.0f;
 // Reads a whole font from `file`. On any short read or impossible field (a
 // texture size or character range beyond the limits, a quad size that is
 // negative or beyond kGlfMaxQuadSize, a texture coordinate that is not a
-// finite number) the font is left with no records and false is returned.
-bool readGlfFont(std::FILE* file, GlfFont* font, GlfTexels* texels);
+// finite number) the font is left with no records and false is returned,
+// with what was wrong in `why` when it is given.
+bool readGlfFont(std::FILE* file, GlfFont* font, GlfTexels* texels, const char** why = nullptr);
 
 // Opens `fileName` and reads it with readGlfFont.
-bool readGlfFile(const char* fileName, GlfFont* font, GlfTexels* texels);
+bool readGlfFile(const char* fileName, GlfFont* font, GlfTexels* texels,
+                 const char** why = nullptr);
 
 // Forgets the records of a font (as after a failed load).
 void clearGlfFont(GlfFont* font);

@@ -37,9 +37,9 @@ GlfFont* currentFont() { return gCurrentFont; }
 
 void setCurrentFont(GlfFont* font) { gCurrentFont = font; }
 
-int loadFont(GlfFont* font, const char* fileName) {
+int loadFont(GlfFont* font, const char* fileName, const char** why) {
   GlfTexels texels;
-  if (!readGlfFile(fileName, font, &texels)) {
+  if (!readGlfFile(fileName, font, &texels, why)) {
     if (currentFont() == font) setCurrentFont(nullptr);
     return 0;
   }

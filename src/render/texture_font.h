@@ -9,8 +9,8 @@ namespace render {
 
 // Reads the font file and uploads its texture as texture name 0. Returns 1 on
 // success; 0 when the file is missing or damaged, leaving the font without
-// records (and no longer current).
-int loadFont(GlfFont* font, const char* fileName);
+// records (and no longer current), with the reason in `why` when given.
+int loadFont(GlfFont* font, const char* fileName, const char** why = nullptr);
 
 // Makes the font current when it has records, else makes no font current;
 // binds the font texture either way.

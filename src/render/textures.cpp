@@ -45,7 +45,9 @@ unsigned int loadTexture(const char* fileName) {
   DibFailure failure;
   const std::optional<RgbImage> image = readDibImage(fileName, &failure);
   if (!image) {
-    platform::showBoxOverGame(failure.title, failure.text);
+    // The reason as the format words it, then which picture it is.
+    const std::string text = std::string(failure.text) + "\n" + fileName;
+    platform::showBoxOverGame(failure.title, text.c_str());
     static const std::uint8_t kWhite[3] = {255, 255, 255};
     return makeTexture(1, 1, kWhite);
   }

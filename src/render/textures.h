@@ -7,8 +7,9 @@ namespace render {
 // Makes a mipmapped RGB texture of a BMP file and returns its name; leaves it
 // bound. A null name returns all bits set. A file that cannot be opened shows
 // the box "Error!" with the file name and ends the process with status 0. A
-// file that opens but cannot be decoded (its box already shown) gives a 1 x 1
-// white texture, so the surface keeps its plain lit colour.
+// file that opens but cannot be decoded shows the box "Error" with the reason
+// and, on a line of its own, the file name, and then gives a 1 x 1 white
+// texture, so the surface keeps its plain lit colour.
 unsigned int loadTexture(const char* fileName);
 
 // The texture table, filled once at start-up.

@@ -332,6 +332,29 @@ TEST(NoOpenGL, TheGameSaysWhyInABoxAndEndsWithOne) {
   xtest::stopXvfb(&xvfb);
 }
 
+// A second copy started from a menu (no terminal) says in a box that the game
+// runs already, and ends when the box is closed; the first plays on.
+TEST_F(Desktop, ASecondWindowOfTheGameSaysSoInABox) {
+  startServer(Server::kXvfb);
+  startGame({kGame, "--window"});
+  const std::string err = "/tmp/velmora-second-" + std::to_string(getpid()) + ".err";
+  const pid_t second = xtest::spawnProgram({kGame, "--window"}, display_.name, "", err);
+  ASSERT_GT(second, 0);
+  std::string windows;
+  for (int i = 0; i < 100 && windows.find('\n') == windows.rfind('\n'); ++i) {
+    xtest::pauseMs(100);
+    windows = xtest::runOutput("xdotool search --onlyvisible --name '^Velmora$'", display_.name);
+  }
+  EXPECT_NE(windows.find('\n'), windows.rfind('\n')) << "no box beside the game: " << windows;
+  EXPECT_TRUE(xtest::pressKeys(display_.name, "Return"));  // the box has the keyboard
+  int status = 0;
+  EXPECT_TRUE(xtest::waitWithin(second, 10000, &status)) << "the box did not close";
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+  EXPECT_EQ(xtest::readFile(err), "velmora: Velmora is already running on this display\n");
+  unlink(err.c_str());
+  EXPECT_TRUE(xtest::stillRunning(game_));
+}
+
 TEST(GameOptions, HelpVersionAndAnUnknownOptionNeedNoDisplay) {
   std::string out;
   std::string err;

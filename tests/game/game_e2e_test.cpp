@@ -348,6 +348,9 @@ TEST_F(Game, MissingFontRunsWithoutText) {
   xtest::pauseMs(1000);
   EXPECT_EQ(textPixels(shot("no-prompt"), promptBand()), 0);
   quitWithEscape();
+  // Said once, with the file and why.
+  EXPECT_EQ(xtest::readFile(errPath()),
+            "velmora: arial.glf: No such file or directory; the game runs without text\n");
 }
 
 }  // namespace
