@@ -10,7 +10,7 @@ packages="
   freeglut3-dev libglu1-mesa-dev libgl-dev libegl-dev libx11-dev
   libgl1-mesa-dri libglx-mesa0 libegl-mesa0
   libfreetype-dev fonts-dejavu-core libpng-dev
-  dpkg-dev desktop-file-utils man-db
+  dpkg-dev desktop-file-utils man-db lintian appstream mandoc
   clang libclang-rt-14-dev clang-format
   xvfb xserver-xorg-core xserver-xorg-video-dummy xdotool x11-utils x11-xserver-utils imagemagick
   ffmpeg gnuplot-nox
