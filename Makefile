@@ -53,10 +53,10 @@ install: build
 package: build
 	cmake --build $(BUILD) --target package
 
-# Matches per second and peak memory of the headless simulator.
+# Matches per second and peak memory of the headless simulator, one line per
+# board size; the raw output lands in $(BUILD)/bench.
 bench: build
-	/usr/bin/time -v $(BUILD)/velmora-sim --nodes 120 --matches 1000 --seed 1
-	/usr/bin/time -v $(BUILD)/velmora-sim --nodes 510 --matches 100 --seed 1
+	@scripts/bench.sh $(BUILD) $(BUILD)/bench 120:1000 510:100
 
 # Frames per second and CPU use of the real game on a private X server.
 bench-game: build-game deps-demo

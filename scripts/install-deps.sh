@@ -24,7 +24,7 @@ demo="
 # The test suite and the other targets.
 all="
   time libgtest-dev libegl-dev libegl-mesa0
-  dpkg-dev desktop-file-utils man-db
+  dpkg-dev desktop-file-utils man-db lintian appstream mandoc
   clang libclang-rt-14-dev clang-format
   xvfb weston xwayland gnuplot-nox
 "

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "state/move_speeds.h"
+
 namespace app {
 
 namespace {
@@ -13,6 +15,39 @@ namespace {
 constexpr std::size_t kShownBytes = 40;
 
 }  // namespace
+
+const OptionRule kNodesRule{"--nodes", "120..510 in steps of 15"};
+const OptionRule kSpeedRule{"--speed", "1, 2, 4, 8 or 16"};
+const OptionRule kMatchRule{"--match",
+                            "a match name, eight hex digits and P or E, as velmora-sim prints it"};
+
+bool rejectValue(std::FILE* err, const char* program, const OptionRule& rule, const char* value) {
+  if (value == nullptr) {
+    std::fprintf(err, "%s: %s needs a value: %s\n", program, rule.name, rule.allowed);
+  } else {
+    std::fprintf(err, "%s: bad value %s for %s: allowed is %s\n", program,
+                 quotedArgument(value).c_str(), rule.name, rule.allowed);
+  }
+  return false;
+}
+
+bool readNodes(const char* text, int* nodes) {
+  unsigned long long v = 0;
+  if (!parseNumber(text, 120, 510, v) || v % 15 != 0) return false;
+  *nodes = static_cast<int>(v);
+  return true;
+}
+
+bool readSpeed(const char* text, float* speed) {
+  unsigned long long v = 0;
+  if (!parseNumber(text, 1, 16, v) || !game::isMoveSpeed(static_cast<float>(v))) return false;
+  *speed = static_cast<float>(v);
+  return true;
+}
+
+bool readMatchName(const char* text, game::MatchName* name) {
+  return game::parseMatchName(text, name);
+}
 
 bool parseNumber(const char* text, unsigned long long low, unsigned long long high,
                  unsigned long long& value) {

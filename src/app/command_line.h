@@ -1,10 +1,34 @@
-// What both programs' command lines share: reading a whole number within a
-// range, and showing a bad value safely in an error line.
+// What both programs' command lines share: the options both take and their
+// allowed values, reading a whole number within a range, and the one line of
+// error a bad value gets, with the value shown safely.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
+#include "game/match_name.h"
+
 namespace app {
+
+// An option that takes a value, and the words its error line uses for what
+// is allowed.
+struct OptionRule {
+  const char* name;
+  const char* allowed;
+};
+
+extern const OptionRule kNodesRule;
+extern const OptionRule kSpeedRule;
+extern const OptionRule kMatchRule;
+
+// Says on `err` that `value` (null: none given) will not do for the option,
+// as "PROGRAM: bad value "V" for --nodes: allowed is ...", and returns false.
+bool rejectValue(std::FILE* err, const char* program, const OptionRule& rule, const char* value);
+
+// The values of the shared options; false when the text is not one.
+bool readNodes(const char* text, int* nodes);
+bool readSpeed(const char* text, float* speed);
+bool readMatchName(const char* text, game::MatchName* name);
 
 // A whole decimal number, digits only, within [low, high].
 bool parseNumber(const char* text, unsigned long long low, unsigned long long high,

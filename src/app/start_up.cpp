@@ -18,8 +18,10 @@
 #include "camera/camera.h"
 #include "camera/projection.h"
 #include "game/display_frame.h"
+#include "game/match_control.h"
 #include "input/keyboard.h"
 #include "input/mouse.h"
+#include "input/watch.h"
 #include "platform/game_mode_probe.h"
 #include "platform/message_box.h"
 #include "platform/one_copy.h"
@@ -36,7 +38,6 @@ namespace app {
 namespace {
 
 constexpr int kFrameDelayMs = 16;
-constexpr int kFirstNodeCount = 120;
 
 // The camera, looking at the start-up view.
 void createTheCamera() {
@@ -153,12 +154,19 @@ void startUp(int argc, char** argv, const GameOptions& options) {
   render::buildPieceModels();
 
   game::setGamePhase(game::NodeEntry);
-  game::setNodeCount(kFirstNodeCount);
+  game::setNodeCount(options.nodes);
   game::seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
-  glutIdleFunc(idle);
+  game::setMoveSpeed(options.speed);
+  if (options.named) game::queueNamedMatch(options.match);
+  glutIdleFunc(options.watch ? idleWatching : idle);
   glutMainLoop();
 }
 
 void idle() { glutPostRedisplay(); }
+
+void idleWatching() {
+  input::watchTick(glutGet(GLUT_ELAPSED_TIME));
+  glutPostRedisplay();
+}
 
 }  // namespace app

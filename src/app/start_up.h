@@ -13,4 +13,7 @@ void startUp(int argc, char** argv, const GameOptions& options);
 // Keeps the frames coming: every frame is the game loop.
 void idle();
 
+// The same, with the Enter of velmora --watch pressed when it is due.
+void idleWatching();
+
 }  // namespace app

@@ -10,6 +10,7 @@
 #include "board/board.h"
 #include "camera/camera.h"
 #include "game/frame_logic.h"
+#include "game/game_trace.h"
 #include "game/overlay.h"
 #include "game/scene_pass.h"
 #include "render/gl_setup.h"
@@ -85,6 +86,7 @@ void displayFrame() {
   restoreSceneState();
 
   frameWinnerStep();
+  traceFrame();
   board::releaseTrails();
   glutSwapBuffers();
 }

@@ -7,6 +7,7 @@
 #include "state/frontend.h"
 #include "state/game_state.h"
 #include "state/move_speeds.h"
+#include "state/random.h"
 
 namespace game {
 
@@ -15,6 +16,16 @@ namespace {
 constexpr int kMinNodes = 120;
 constexpr int kMaxNodes = 510;
 constexpr int kNodeStep = 15;
+
+// A named match waiting to be set up, the name of the last one set up, and
+// their count.
+struct NamedMatches {
+  bool queued = false;
+  MatchName next;
+  MatchSetUp current;
+  long long setUp = 0;
+};
+NamedMatches gMatches;
 
 int& heldFlag(Arrow arrow) {
   switch (arrow) {
@@ -32,7 +43,26 @@ int& heldFlag(Arrow arrow) {
 
 }  // namespace
 
+void queueNamedMatch(const MatchName& name) {
+  gMatches.queued = true;
+  gMatches.next = name;
+}
+
+MatchSetUp currentMatchSetUp() { return gMatches.current; }
+long long matchesSetUp() { return gMatches.setUp; }
+
 void startMatch() {
+  // The other side opens each new match; a named match says which.
+  if (gMatches.queued) {
+    gMatches.queued = false;
+    seedRandom(gMatches.next.randomState);
+    setOpeningSide(armies::turnCodeOf(armies::enemyOf(gMatches.next.opening)));
+  }
+  const armies::Side opening = armies::enemyOf(armies::sideOfTurnCode(game::openingSide()));
+  gMatches.current.name = MatchName{randomState(), opening};
+  const long long boardsBefore = board::boardsMade();
+  ++gMatches.setUp;
+
   game::setGamePhase(game::Playing);
   game::setMoveState(0);
   game::setMatchRunning(0);
@@ -41,6 +71,7 @@ void startMatch() {
   board::replaceBoard();
   game::setAwaitingEnter(0);
   while (board::checkBoard() != 1) board::replaceBoard();
+  gMatches.current.boards = board::boardsMade() - boardsBefore;
 
   armies::placeArmies();
   armies::drawSquadSize(armies::Piramides);
@@ -51,8 +82,6 @@ void startMatch() {
 
   // The opening side's squad list ends at the first step of the driver, so
   // its first turn uses only its (empty) chase list.
-  // Matches alternate: the side that did not open the last match opens this one.
-  const armies::Side opening = armies::enemyOf(armies::sideOfTurnCode(game::openingSide()));
   game::setSquadCursor(armies::squadSizeOf(opening) - 1);
   game::setTurnStage(0);
   game::setTurnSide(armies::turnCodeOf(opening));

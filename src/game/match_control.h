@@ -3,11 +3,28 @@
 // steps of + and -. The GLUT callbacks map keys onto these.
 #pragma once
 
+#include "game/match_name.h"
+
 namespace game {
 
 // F1, and Enter on the entry screen or after a win: a new board that passes
 // the check, new armies and squad lists, the other side opens, and it runs.
 void startMatch();
+
+// Makes the next match set up the named one: the generator is put in the
+// named state and the named side opens. The matches after it follow from
+// there, as they would after it anywhere.
+void queueNamedMatch(const MatchName& name);
+
+// What the set-up of the last match gave: its name, and how many boards were
+// drawn until one passed the check. And how many matches have been set up
+// since the process started.
+struct MatchSetUp {
+  MatchName name;
+  long long boards = 0;
+};
+MatchSetUp currentMatchSetUp();
+long long matchesSetUp();
 
 // F2: back to the entry screen; the match is kept but no longer shown.
 void returnToEntry();

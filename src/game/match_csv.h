@@ -7,7 +7,7 @@ namespace game {
 
 constexpr const char* kMatchCsvHeader =
     "match,nodes,grid,squad_piramides,squad_esferas,stance_piramides,stance_esferas,"
-    "opening,winner,turns,alive_piramides,alive_esferas";
+    "opening,winner,turns,alive_piramides,alive_esferas,name";
 
 enum MatchCsvColumn : int {
   kCsvMatch,
@@ -22,6 +22,7 @@ enum MatchCsvColumn : int {
   kCsvTurns,
   kCsvAlivePiramides,
   kCsvAliveEsferas,
+  kCsvName,  // the match's name (game/match_name.h): velmora-sim --match plays it again
   kCsvColumnCount,
 };
 

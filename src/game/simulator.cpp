@@ -4,16 +4,13 @@
 // is given at once.
 #include "game/simulator.h"
 
-#include <cerrno>
-#include <cstdarg>
-#include <string>
-
 #include "armies/armies.h"
 #include "armies/sides.h"
 #include "board/board.h"
 #include "game/frame_logic.h"
 #include "game/match_control.h"
 #include "game/match_csv.h"
+#include "game/match_trace.h"
 #include "state/checks.h"
 #include "state/game_state.h"
 #include "state/random.h"
@@ -26,88 +23,17 @@ namespace {
 // times the frames of one move, with a wide margin.
 constexpr long long kFrameLimitPerTurn = 1000000;
 
-// Side names by armies::Side, with 0 for no side: the winner of an undecided match.
-constexpr const char* kTraceSideNames[] = {"none", "PIRAMIDES", "ESFERAS"};
-
-// The output and the first error in writing it. The errno is kept at once:
-// the rules run between two writes and nothing promises they leave it alone.
-struct Output {
-  std::FILE* file = nullptr;
-  int error = 0;
-};
-
-__attribute__((format(printf, 2, 3))) void emit(Output& out, const char* format, ...) {
-  if (out.error != 0) return;
-  std::va_list args;
-  va_start(args, format);
-  const int written = std::vfprintf(out.file, format, args);
-  va_end(args);
-  if (written < 0) out.error = errno != 0 ? errno : EIO;
-}
-
-// What the trace's match and result lines and a CSV row tell of one match.
-struct MatchRecord {
-  long long number = 0;
-  int columns = 0;
-  int rows = 0;
-  long long boards = 0;  // boards drawn until one passed the check
-  int squadPiramides = 0;
-  int squadEsferas = 0;
-  armies::Side opening = armies::Piramides;
-  int winner = 0;  // an armies::Side, 0 while undecided
-  long long turns = 0;
-  int alivePiramides = 0;  // at the end
-  int aliveEsferas = 0;
-};
-
 const char* stanceName(int squadSize, int nodes) {
   const std::optional<armies::Stance> stance = armies::stanceOfSquadSize(squadSize, nodes);
   VELMORA_CHECK(stance.has_value(), "a squad size that is no stance's");
   return kCsvStanceNames[*stance];
 }
 
-int alivePieces(const std::vector<armies::Piece>& pieces) {
-  int alive = 0;
-  for (const armies::Piece& p : pieces) alive += p.alive;
-  return alive;
-}
-
-void tracePieces(std::string& line, char label, const std::vector<armies::Piece>& pieces) {
-  line.assign(1, label);
-  char buffer[48];
-  for (const armies::Piece& p : pieces) {
-    std::snprintf(buffer, sizeof buffer, " %d,%d,%d", p.node, p.alive, static_cast<int>(p.state));
-    line += buffer;
-  }
-  line += '\n';
-}
-
-void traceTurn(Output& out, long long turn) {
-  // The turn has passed: turnSide now names the side to move next.
-  const armies::Side moved = armies::enemyOf(armies::sideToMove());
-  emit(out, "turn %lld %s phase=%d\n", turn, kTraceSideNames[moved], static_cast<int>(gamePhase()));
-  std::string line;
-  tracePieces(line, 'P', armies::armyPiramides);
-  emit(out, "%s", line.c_str());
-  tracePieces(line, 'E', armies::armyEsferas);
-  emit(out, "%s", line.c_str());
-}
-
-void traceMatchStart(Output& out, const SimOptions& options, const MatchRecord& m) {
-  emit(out, "match %lld nodes=%d grid=%dx%d boards=%lld squads=%d/%d opening=%s\n", m.number,
-       options.nodes, m.columns, m.rows, m.boards, m.squadPiramides, m.squadEsferas,
-       kTraceSideNames[m.opening]);
-}
-
-void traceMatchEnd(Output& out, const MatchRecord& m) {
-  emit(out, "result %lld winner=%s turns=%lld\n", m.number, kTraceSideNames[m.winner], m.turns);
-}
-
-void writeCsvRow(Output& out, const SimOptions& options, const MatchRecord& m) {
-  emit(out, "%lld,%d,%dx%d,%d,%d,%s,%s,%s,%s,%lld,%d,%d\n", m.number, options.nodes, m.columns,
-       m.rows, m.squadPiramides, m.squadEsferas, stanceName(m.squadPiramides, options.nodes),
-       stanceName(m.squadEsferas, options.nodes), kCsvSideNames[m.opening], kCsvSideNames[m.winner],
-       m.turns, m.alivePiramides, m.aliveEsferas);
+void writeCsvRow(TraceOutput& out, const MatchRecord& m) {
+  emitTrace(out, "%lld,%d,%dx%d,%d,%d,%s,%s,%s,%s,%lld,%d,%d,%s\n", m.number, m.nodes, m.columns,
+            m.rows, m.squadPiramides, m.squadEsferas, stanceName(m.squadPiramides, m.nodes),
+            stanceName(m.squadEsferas, m.nodes), kCsvSideNames[m.opening], kCsvSideNames[m.winner],
+            m.turns, m.alivePiramides, m.aliveEsferas, formatMatchName(m.name).c_str());
 }
 
 // Plays frames until the side to move has finished its turn.
@@ -128,25 +54,17 @@ int runSimulation(const SimOptions& options, std::FILE* file) {
   setNodeCount(options.nodes);
   setOpeningSide(1);
   setMoveSpeed(options.speed);
+  if (options.named) queueNamedMatch(options.match);
 
-  Output out{file};
-  if (options.csv) emit(out, "%s\n", kMatchCsvHeader);
+  TraceOutput out{file};
+  if (options.csv) emitTrace(out, "%s\n", kMatchCsvHeader);
   long long wins[3] = {0, 0, 0};  // by armies::Side
   long long undecided = 0;
   long long totalTurns = 0;
   for (long long match = 1; match <= options.matches && out.error == 0; ++match) {
-    MatchRecord m;
-    m.number = match;
-    const long long boardsBefore = board::boardsMade();
-    game::startMatch();
-    const board::Board& b = *board::currentBoard();
-    m.columns = b.columns;
-    m.rows = b.rows;
-    m.boards = board::boardsMade() - boardsBefore;
-    m.squadPiramides = squadSizePiramides();
-    m.squadEsferas = squadSizeEsferas();
-    m.opening = armies::sideToMove();
-    if (options.trace) traceMatchStart(out, options, m);
+    startMatch();
+    MatchRecord m = recordMatchSetUp(match);
+    if (options.trace) traceMatchStart(out, m);
 
     for (;;) {
       playTurn();
@@ -161,17 +79,17 @@ int runSimulation(const SimOptions& options, std::FILE* file) {
         ++undecided;
         break;
       }
-      game::pressEnter();
+      pressEnter();
     }
     totalTurns += m.turns;
-    m.alivePiramides = alivePieces(armies::armyPiramides);
-    m.aliveEsferas = alivePieces(armies::armyEsferas);
+    recordAlivePieces(m);
     if (options.trace) traceMatchEnd(out, m);
-    if (options.csv) writeCsvRow(out, options, m);
+    if (options.csv) writeCsvRow(out, m);
   }
   if (!options.csv) {
-    emit(out, "summary matches=%lld piramides=%lld esferas=%lld undecided=%lld turns=%lld\n",
-         options.matches, wins[armies::Piramides], wins[armies::Esferas], undecided, totalTurns);
+    emitTrace(out, "summary matches=%lld piramides=%lld esferas=%lld undecided=%lld turns=%lld\n",
+              options.matches, wins[armies::Piramides], wins[armies::Esferas], undecided,
+              totalTurns);
   }
   return out.error;
 }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "game/match_name.h"
+
 namespace game {
 
 struct SimOptions {
@@ -14,6 +16,8 @@ struct SimOptions {
   std::uint32_t seed = 0;
   float speed = 1;
   long long maxTurns = 2000;
+  bool named = false;  // the one match `match`, in place of matches from the seed
+  MatchName match;
   bool trace = false;
   bool csv = false;   // one row per match in place of the summary; never with trace
   bool help = false;  // print the usage and play nothing

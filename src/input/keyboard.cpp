@@ -11,6 +11,7 @@
 #include "board/board.h"
 #include "camera/camera.h"
 #include "camera/projection.h"
+#include "game/game_trace.h"
 #include "game/match_control.h"
 #include "input/mouse.h"
 #include "platform/full_screen.h"
@@ -64,6 +65,7 @@ void quit() {
   releasePointer(0, 0);
   if (game::playingInWindow() == 0) glutLeaveGameMode();
   board::releaseTrails();
+  game::closeGameTrace();
   std::exit(0);
 }
 

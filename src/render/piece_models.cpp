@@ -96,6 +96,11 @@ void buildPieceModels() {
 }
 
 void drawPieces() {
+  // The pieces show their role colours as they are: lit by the eight lights
+  // of the rig, whose ambient terms alone add up to three times the colour,
+  // every colour would reach white. The environment pass still slides over
+  // them.
+  glDisable(GL_LIGHTING);
   glColor3f(1.0f, 1.0f, 1.0f);
   glDisable(GL_TEXTURE_2D);
   drawBothArmies();
@@ -114,6 +119,7 @@ void drawPieces() {
   glDisable(GL_TEXTURE_GEN_S);
   glDisable(GL_TEXTURE_GEN_T);
   glDisable(GL_BLEND);
+  glEnable(GL_LIGHTING);
 }
 
 unsigned int pyramidList() { return gModels.pyramid; }

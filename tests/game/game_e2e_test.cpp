@@ -40,7 +40,9 @@ std::string copyOfGameData() {
 }
 
 void removeTree(const std::string& dir) {
-  if (dir.rfind("/tmp/velmora-e2e.", 0) == 0) std::system(("rm -rf '" + dir + "'").c_str());
+  if (dir.rfind("/tmp/velmora-e2e.", 0) == 0) {
+    EXPECT_EQ(std::system(("rm -rf '" + dir + "'").c_str()), 0) << dir;
+  }
 }
 
 class Game : public gametest::GameFixture {
@@ -188,13 +190,12 @@ TEST_F(Game, ViewsAndTheFreeCameraWithArrowsHeightAndMouse) {
   keys("2");
   ASSERT_TRUE(waitFor("oblique-view", 5000, differsFrom(top)));
   const RgbImage oblique = last_;
-  // From the side the pieces' lower faces and their mirror images show the
-  // role colours that the lights wash out from straight above.
-  const xtest::PixelRect board{200, 180, 680, 440};
+  // From above and from the side alike the pieces show their red, green and
+  // blue roles (each colour on a few hundred pixels at least).
+  const xtest::PixelRect board{100, 60, 824, 660};
   for (int channel = 0; channel < 3; ++channel) {
-    const int above = gametest::roleColouredPixels(top, board, channel);
-    EXPECT_GT(gametest::roleColouredPixels(oblique, board, channel), 2 * above + 50)
-        << "channel " << channel;
+    EXPECT_GT(gametest::roleColouredPixels(top, board, channel), 300) << "channel " << channel;
+    EXPECT_GT(gametest::roleColouredPixels(oblique, board, channel), 300) << "channel " << channel;
   }
 
   keys("3");

@@ -24,6 +24,9 @@ const std::string kBuild = VELMORA_BUILD_DIR;
 const std::string kInstalled = VELMORA_INSTALL_ROOT;
 const std::string kPackageDir = VELMORA_PACKAGE_DIR;
 const std::string kUnpacked = kPackageDir + "/root/usr";
+const std::string kMetainfo = "share/metainfo/" VELMORA_APPSTREAM_ID ".metainfo.xml";
+// The programs the package builds, where it installs them.
+const std::vector<std::string> kPrograms = {"games/velmora-sim", "libexec/velmora/velmora"};
 
 // Every regular file under `root`, named relative to it.
 std::set<std::string> filesUnder(const std::string& root) {
@@ -37,8 +40,10 @@ std::set<std::string> filesUnder(const std::string& root) {
 bool isExecutable(const std::string& path) { return access(path.c_str(), X_OK) == 0; }
 
 // Runs a shell command without a display; its status, output and errors.
-int shell(const std::string& command, std::string* out, std::string* err = nullptr) {
-  return xtest::runProgram({"/bin/sh", "-c", "LC_ALL=C; export LC_ALL; " + command}, "", out, err);
+int shell(const std::string& command, std::string* out, std::string* err = nullptr,
+          int timeoutMs = 30000) {
+  return xtest::runProgram({"/bin/sh", "-c", "LC_ALL=C; export LC_ALL; " + command}, "", out, err,
+                           timeoutMs);
 }
 
 // The value of `key` in a desktop entry's text.
@@ -64,8 +69,11 @@ TEST(InstalledTree, HoldsTheGameItsDataAndItsDesktopFilesAndNothingElse) {
   std::set<std::string> expected = {
       "games/velmora",
       "games/velmora-sim",
-      "lib/games/velmora/velmora",
+      "libexec/velmora/velmora",
       "share/applications/velmora.desktop",
+      kMetainfo,
+      "share/doc/velmora/copyright",
+      "share/doc/velmora/changelog.gz",
       "share/man/man6/velmora.6.gz",
       "share/man/man6/velmora-sim.6.gz",
   };
@@ -84,9 +92,10 @@ TEST(InstalledTree, HoldsTheGameItsDataAndItsDesktopFilesAndNothingElse) {
     EXPECT_EQ(xtest::readFile(built), xtest::readFile(kInstalled + "/" + installed)) << installed;
   }
   EXPECT_EQ(filesUnder(kInstalled), expected);
-  for (const char* program : {"games/velmora", "games/velmora-sim", "lib/games/velmora/velmora"}) {
+  for (const std::string& program : kPrograms) {
     EXPECT_TRUE(isExecutable(kInstalled + "/" + program)) << program;
   }
+  EXPECT_TRUE(isExecutable(kInstalled + "/games/velmora"));
 }
 
 TEST(InstalledTree, LauncherHandsTheGameItsArgumentsAndItsExitStatus) {
@@ -116,6 +125,7 @@ TEST(InstalledTree, LauncherHandsTheGameItsArgumentsAndItsExitStatus) {
 }
 
 TEST(InstalledTree, ManPagesRenderWithoutWarningsAndNameEverySimulatorOption) {
+  ASSERT_TRUE(xtest::haveProgram("mandoc")) << "scripts/install-deps.sh installs mandoc";
   const std::string pages = kInstalled + "/share/man/man6/";
   for (const std::string page : {"velmora.6.gz", "velmora-sim.6.gz"}) {
     SCOPED_TRACE(page);
@@ -123,6 +133,9 @@ TEST(InstalledTree, ManPagesRenderWithoutWarningsAndNameEverySimulatorOption) {
     std::string err;
     EXPECT_EQ(shell("gzip -dc '" + pages + page + "' | groff -man -Tutf8 -ww -z", &out, &err), 0);
     EXPECT_EQ(err, "");
+    // mandoc's lint is stricter than groff: it reads the date, for one.
+    EXPECT_EQ(shell("mandoc -T lint -W all '" + pages + page + "' 2>&1", &out), 0);
+    EXPECT_EQ(out, "");
     EXPECT_EQ(shell("MANWIDTH=80 man -l '" + pages + page + "'", &out, &err), 0) << err;
     EXPECT_NE(out.find("EXIT STATUS"), std::string::npos) << out;
   }
@@ -192,6 +205,71 @@ TEST(Package, DesktopEntryValidatesAndNamesTheInstalledLauncherAndIcon) {
         << size << " " << icon;
   }
   EXPECT_EQ(entryValue(entry, "Categories"), "Game;StrategyGame;");
+}
+
+// Both packages as one upload, with lintian's every level and nothing of the
+// machine's lintian configuration; lintian checks four of the hardening
+// features, the stack protector is the fifth.
+TEST(Package, LintianFindsNothingAndTheProgramsUseTheStackProtector) {
+  ASSERT_TRUE(xtest::haveProgram("lintian")) << "scripts/install-deps.sh installs lintian";
+  std::string out;
+  const std::string lintian =
+      "lintian --no-cfg --no-override --pedantic --display-info --display-experimental '" +
+      kPackageDir + "'/velmora_*.deb '" + kPackageDir + "'/velmora-dbgsym_*.ddeb";
+  // lintian alone takes some 15 s here, and longer beside the other tests.
+  EXPECT_EQ(shell(lintian, &out, nullptr, 300000), 0);
+  EXPECT_EQ(out, "");
+
+  for (const std::string& program : kPrograms) {
+    EXPECT_EQ(shell("readelf --dyn-syms -W '" + kUnpacked + "/" + program + "'", &out), 0);
+    EXPECT_NE(out.find("__stack_chk_fail"), std::string::npos) << program;
+  }
+}
+
+// Each program shipped without its debug information, which the -dbgsym
+// package holds under the program's build id, where debuggers look.
+TEST(Package, DebugInfoLiesInTheDbgsymPackageUnderEachProgramsBuildId) {
+  for (const std::string& program : kPrograms) {
+    SCOPED_TRACE(program);
+    std::string notes;
+    ASSERT_EQ(shell("readelf -n '" + kUnpacked + "/" + program + "'", &notes), 0);
+    std::smatch id;
+    ASSERT_TRUE(std::regex_search(notes, id, std::regex("Build ID: ([0-9a-f]{2})([0-9a-f]+)")));
+    std::string sections;
+    ASSERT_EQ(shell("readelf -S -W '" + kUnpacked + "/" + program + "'", &sections), 0);
+    EXPECT_EQ(sections.find(".debug_info"), std::string::npos);
+    EXPECT_EQ(sections.find(".comment"), std::string::npos);
+    EXPECT_NE(sections.find(".gnu_debuglink"), std::string::npos);
+
+    const std::string debug = kPackageDir + "/dbgsym/usr/lib/debug/.build-id/" + id[1].str() + "/" +
+                              id[2].str() + ".debug";
+    ASSERT_EQ(shell("readelf -S -W '" + debug + "'", &sections), 0) << debug;
+    EXPECT_NE(sections.find(".debug_info"), std::string::npos);
+  }
+}
+
+// What software centres read: valid to appstreamcli's every level, bar the
+// one hint that the project's placeholder domain has no known top level.
+TEST(Package, AppStreamMetadataValidatesAndLaunchesTheDesktopEntry) {
+  ASSERT_TRUE(xtest::haveProgram("appstreamcli")) << "scripts/install-deps.sh installs appstream";
+  const std::string metainfo = kUnpacked + "/" + kMetainfo;
+  std::string out;
+  EXPECT_EQ(shell("appstreamcli validate --pedantic --no-net '" + metainfo + "'", &out), 0);
+  // Issue lines start with their level: Error, Warning, Info, Pedantic.
+  const std::regex issue("(^|\n)[EWIP]: [^\n]*");
+  int issues = 0;
+  for (std::sregex_iterator i(out.begin(), out.end(), issue), end; i != end; ++i) {
+    ++issues;
+    EXPECT_NE(i->str().find("I: " VELMORA_APPSTREAM_ID ":"), std::string::npos) << i->str();
+    EXPECT_NE(i->str().find(": cid-maybe-not-rdns "), std::string::npos) << i->str();
+  }
+  EXPECT_LE(issues, 1) << out;
+
+  std::smatch launchable;
+  const std::string xml = xtest::readFile(metainfo);
+  ASSERT_TRUE(std::regex_search(
+      xml, launchable, std::regex("<launchable type=\"desktop-id\">([^<]+)</launchable>")));
+  EXPECT_TRUE(fs::exists(kUnpacked + "/share/applications/" + launchable[1].str()));
 }
 
 using PackagedGame = gametest::GameFixture;

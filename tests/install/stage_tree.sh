@@ -1,8 +1,9 @@
 #!/bin/sh
 # Lays out the installed game for the install tests, anew each time:
 #   stage_tree.sh install CMAKE BUILD DIR PREFIX  cmake --install with DESTDIR=DIR/dest
-#   stage_tree.sh package CPACK BUILD DIR         the Debian package made in DIR and
-#                                                 unpacked with dpkg -x into DIR/root
+#   stage_tree.sh package CPACK BUILD DIR         the Debian packages made in DIR and
+#                                                 unpacked with dpkg -x: the game into
+#                                                 DIR/root, its debug symbols into DIR/dbgsym
 set -eu
 mode=$1
 tool=$2
@@ -17,6 +18,7 @@ case $mode in
   package)
     "$tool" -G DEB --config "$build/CPackConfig.cmake" -B "$dir"
     dpkg-deb -x "$dir"/velmora_*.deb "$dir/root"
+    dpkg-deb -x "$dir"/velmora-dbgsym_*.ddeb "$dir/dbgsym"
     ;;
   *)
     echo "stage_tree.sh: unknown mode $mode" >&2

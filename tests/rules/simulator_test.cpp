@@ -88,6 +88,12 @@ TEST(SimCommandLine, BadValuesGiveOneLineAndStatusTwo) {
       "--nodes 120 --speed",
       "--csv --trace",
       "--trace --matches 2 --csv",
+      "--match 0a1b2c3d",
+      "--match 0a1b2c3dX",
+      "--match 0a1b2c3g",
+      "--match 0a1b2c3dPP",
+      "--match 0a1b2c3dP --matches 2",
+      "--seed 3 --match 0a1b2c3dP",
   };
   for (const char* args : bad) {
     const SimRun run = runSim(args);
@@ -196,7 +202,7 @@ TEST(SimOutput, TraceFollowsTheFormatAndAddsUp) {
   ASSERT_FALSE(out.empty());
 
   const std::regex matchLine(
-      R"(match (\d+) nodes=135 grid=15x9 boards=([1-9]\d*) squads=(9|18|27)/(9|18|27) opening=(PIRAMIDES|ESFERAS))");
+      R"(match (\d+) nodes=135 grid=15x9 boards=([1-9]\d*) squads=(9|18|27)/(9|18|27) opening=(PIRAMIDES|ESFERAS) name=[0-9a-f]{8}([PE]))");
   const std::regex turnLine(R"(turn (\d+) (PIRAMIDES|ESFERAS) phase=([0-3]))");
   const std::regex pieceLine(R"([PE]( \d+,[01],[012]){27})");
   const std::regex resultLine(R"(result (\d+) winner=(PIRAMIDES|ESFERAS|none) turns=(\d+))");
@@ -212,6 +218,7 @@ TEST(SimOutput, TraceFollowsTheFormatAndAddsUp) {
       EXPECT_EQ(std::stoi(m[1]), ++match);
       EXPECT_NE(m[5], opening) << "matches alternate their opening side";
       opening = m[5];
+      EXPECT_EQ(m[6], opening.substr(0, 1)) << "the name's letter is the opening side's";
       lastMover.clear();
       turn = 0;
     } else if (std::regex_match(line, m, turnLine)) {
@@ -285,7 +292,7 @@ std::string lowered(std::string text) {
 // What the trace tells of one match, in the CSV's own words.
 std::vector<std::string> rowFromTrace(const std::vector<std::string>& trace, std::size_t& i) {
   static const std::regex matchLine(
-      R"(match (\d+) nodes=(\d+) grid=(\d+x\d+) boards=\d+ squads=(\d+)/(\d+) opening=(\w+))");
+      R"(match (\d+) nodes=(\d+) grid=(\d+x\d+) boards=\d+ squads=(\d+)/(\d+) opening=(\w+) name=(\w+))");
   static const std::regex resultLine(R"(result \d+ winner=(\w+) turns=(\d+))");
   std::smatch m;
   EXPECT_TRUE(std::regex_match(trace[i], m, matchLine)) << trace[i];
@@ -297,6 +304,7 @@ std::vector<std::string> rowFromTrace(const std::vector<std::string>& trace, std
   };
   std::vector<std::string> row = {m[1], m[2],         m[3],         m[4],
                                   m[5], stance(m[4]), stance(m[5]), lowered(m[6])};
+  const std::string name = m[7];
   std::string lastP, lastE;
   for (++i; i < trace.size() && !std::regex_match(trace[i], m, resultLine); ++i) {
     if (trace[i][0] == 'P') lastP = trace[i];
@@ -315,6 +323,7 @@ std::vector<std::string> rowFromTrace(const std::vector<std::string>& trace, std
   row.push_back(m[2]);
   row.push_back(alive(lastP));
   row.push_back(alive(lastE));
+  row.push_back(name);
   ++i;
   return row;
 }
@@ -330,7 +339,7 @@ TEST(SimOutput, CsvRowsAgreeWithTheTraceOfTheSameSeed) {
   ASSERT_EQ(rows.size(), 7u) << "a header, one row per match, no summary";
   EXPECT_EQ(rows[0],
             "match,nodes,grid,squad_piramides,squad_esferas,stance_piramides,stance_esferas,"
-            "opening,winner,turns,alive_piramides,alive_esferas");
+            "opening,winner,turns,alive_piramides,alive_esferas,name");
   const std::vector<std::string> traced = lines(trace.out);
   std::size_t at = 0;
   std::set<std::string> winners;
@@ -342,6 +351,25 @@ TEST(SimOutput, CsvRowsAgreeWithTheTraceOfTheSameSeed) {
   // The bound of 35 turns leaves some matches open: all three outcomes are seen.
   EXPECT_EQ(winners.size(), 3u);
   EXPECT_EQ(csv.out, runSim(common + " --csv").out);
+}
+
+// A match's name carries all the match needs: the third match of a seeded
+// run, played alone from its name, is the same match turn for turn.
+TEST(SimOutput, ANamedMatchIsTheMatchOfThatName) {
+  const std::string common = "--nodes 150 --matches 3 --seed 77";
+  const std::vector<std::string> rows = lines(runSim(common + " --csv").out);
+  ASSERT_EQ(rows.size(), 4u);
+  const std::string name = fields(rows[3]).back();
+  const std::string full = runSim(common + " --trace").out;
+  std::string third = full.substr(full.find("\nmatch 3 ") + 1);
+  third.erase(third.find("summary "));
+  for (const char* number : {"match 3 ", "result 3 "}) {
+    third.replace(third.find(number), std::strlen(number),
+                  std::string(number, 0, std::strlen(number) - 2) + "1 ");
+  }
+  const SimRun alone = runSim("--nodes 150 --match " + name + " --trace");
+  ASSERT_EQ(alone.status, 0) << alone.err;
+  EXPECT_EQ(alone.out.substr(0, alone.out.find("summary ")), third);
 }
 
 TEST(SimOutput, WithoutTraceOnlyTheSummary) {

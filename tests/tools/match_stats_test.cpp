@@ -40,8 +40,8 @@ TEST(Wilson, PublishedIntervalsAndTheirClosedForms) {
 
 TEST(MatchRows, ReadsRowsAndRefusesMalformedOnes) {
   stats::MatchRow row;
-  ASSERT_TRUE(
-      stats::parseMatchRow("7,135,15x9,9,27,defensa,ataque,esferas,piramides,31,12,4", row));
+  ASSERT_TRUE(stats::parseMatchRow(
+      "7,135,15x9,9,27,defensa,ataque,esferas,piramides,31,12,4,0a1b2c3dE", row));
   EXPECT_EQ(row.nodes, 135);
   EXPECT_EQ(row.grid, "15x9");
   EXPECT_EQ(row.stancePiramides, 0);
@@ -49,15 +49,17 @@ TEST(MatchRows, ReadsRowsAndRefusesMalformedOnes) {
   EXPECT_EQ(row.opening, 2);
   EXPECT_EQ(row.winner, 1);
   EXPECT_EQ(row.turns, 31);
-  ASSERT_TRUE(
-      stats::parseMatchRow("1,120,12x10,8,8,medio,medio,piramides,undecided,2000,3,3", row));
+  EXPECT_EQ(row.name, "0a1b2c3dE");
+  ASSERT_TRUE(stats::parseMatchRow(
+      "1,120,12x10,8,8,medio,medio,piramides,undecided,2000,3,3,00000001P", row));
   EXPECT_EQ(row.winner, 0);
   const char* bad[] = {
-      "7,135,15x9,9,27,defensa,ataque,esferas,piramides,31,12",      // a column short
-      "7,135,15x9,9,27,defence,ataque,esferas,piramides,31,12,4",    // unknown stance
-      "7,135,15x9,9,27,defensa,ataque,undecided,piramides,31,12,4",  // nobody opened
-      "7,135,15x9,9,27,defensa,ataque,esferas,PIRAMIDES,31,12,4",    // the trace's word
-      "7,,15x9,9,27,defensa,ataque,esferas,piramides,31,12,4",       // no node count
+      "7,135,15x9,9,27,defensa,ataque,esferas,piramides,31,12,4",              // no name
+      "7,135,15x9,9,27,defensa,ataque,esferas,piramides,31,12,4,",             // an empty one
+      "7,135,15x9,9,27,defence,ataque,esferas,piramides,31,12,4,0a1b2c3dE",    // unknown stance
+      "7,135,15x9,9,27,defensa,ataque,undecided,piramides,31,12,4,0a1b2c3dE",  // nobody opened
+      "7,135,15x9,9,27,defensa,ataque,esferas,PIRAMIDES,31,12,4,0a1b2c3dE",    // the trace's word
+      "7,,15x9,9,27,defensa,ataque,esferas,piramides,31,12,4,0a1b2c3dE",       // no node count
   };
   for (const char* line : bad) EXPECT_FALSE(stats::parseMatchRow(line, row)) << line;
 }
@@ -122,6 +124,14 @@ TEST(MatchStatsTool, TalliesAgreeWithTheSimulatorsSummary) {
   EXPECT_FALSE(std::getline(table, line)) << line;
 
   const std::string md = xtest::readFile(dir + "/summary.md");
+  // The longest match is named, and its name plays it again.
+  std::smatch named;
+  ASSERT_TRUE(std::regex_search(
+      md, named,
+      std::regex(R"(The longest decided match: (\d+) turns, `--nodes (\d+) --match (\w+)`)")))
+      << md;
+  EXPECT_EQ(simSummary("--nodes " + named[2].str() + " --match " + named[3].str()).turns,
+            std::stoll(named[1]));
   const long long decidedAll =
       expected[0].piramides + expected[0].esferas + expected[1].piramides + expected[1].esferas;
   EXPECT_NE(md.find("| all matches | " + std::to_string(decidedAll) + " | "), std::string::npos)

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace stats {
 
@@ -19,6 +20,7 @@ struct MatchRow {
   int opening = 0;
   int winner = 0;
   long long turns = 0;
+  std::string name;  // velmora-sim --nodes N --match NAME plays it again
 };
 
 // Reads one data row; false for a row of the wrong shape or an unknown word.
@@ -33,6 +35,13 @@ struct Interval {
 // [0, 1] when there are no trials. Sound near 0 and 1 and for small counts,
 // where the normal approximation gives bounds outside [0, 1].
 Interval wilsonInterval(long long successes, long long trials);
+
+// A match worth watching again: its board size, name and length.
+struct NamedMatch {
+  int nodes = 0;
+  std::string name;
+  long long turns = 0;
+};
 
 // Lengths are of decided matches: an undecided one lasts the turn bound,
 // which says nothing of the game.
@@ -53,6 +62,8 @@ struct MatchStats {
   Tally byStances[3][3];                // [Piramides stance][Esferas stance]
   long long stanceWins[3] = {0, 0, 0};  // wins of a side by its own stance, both sides
   long long stanceDecided[3] = {0, 0, 0};
+  NamedMatch longest;                 // the longest decided match (the first of equals)
+  std::vector<NamedMatch> undecided;  // every match that reached the turn bound
 };
 
 void addMatch(MatchStats& stats, const MatchRow& row);

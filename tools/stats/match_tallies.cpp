@@ -67,7 +67,9 @@ bool parseMatchRow(const std::string& line, MatchRow& row) {
   row.stanceEsferas = indexOf(game::kCsvStanceNames, f[game::kCsvStanceEsferas]);
   row.opening = indexOf(game::kCsvSideNames, f[game::kCsvOpening]);
   row.winner = indexOf(game::kCsvSideNames, f[game::kCsvWinner]);
-  return row.stancePiramides >= 0 && row.stanceEsferas >= 0 && row.opening > 0 && row.winner >= 0;
+  row.name = f[game::kCsvName];
+  return !row.name.empty() && row.stancePiramides >= 0 && row.stanceEsferas >= 0 &&
+         row.opening > 0 && row.winner >= 0;
 }
 
 Interval wilsonInterval(long long successes, long long trials) {
@@ -88,7 +90,11 @@ void addMatch(MatchStats& stats, const MatchRow& row) {
   addToTally(stats.all, row);
   addToTally(stats.byOpening[row.opening], row);
   addToTally(stats.byStances[row.stancePiramides][row.stanceEsferas], row);
-  if (row.winner == 0) return;
+  if (row.winner == 0) {
+    stats.undecided.push_back(NamedMatch{row.nodes, row.name, row.turns});
+    return;
+  }
+  if (row.turns > stats.longest.turns) stats.longest = NamedMatch{row.nodes, row.name, row.turns};
   const int stanceOf[3] = {0, row.stancePiramides, row.stanceEsferas};  // by side
   for (int side = 1; side <= 2; ++side) {
     ++stats.stanceDecided[stanceOf[side]];

@@ -95,6 +95,19 @@ std::string summaryMarkdown(const MatchStats& stats) {
     md += '\n';
   }
 
+  md += "\n## Matches to watch\n\n";
+  md +=
+      "`velmora --nodes N --match NAME` plays a match in the game (press Enter after each "
+      "turn), `velmora-sim --nodes N --match NAME --trace` in the simulator.\n\n";
+  if (stats.longest.turns > 0) {
+    appendf(md, "- The longest decided match: %lld turns, `--nodes %d --match %s`.\n",
+            stats.longest.turns, stats.longest.nodes, stats.longest.name.c_str());
+  }
+  for (const NamedMatch& m : stats.undecided) {
+    appendf(md, "- Undecided after %lld turns: `--nodes %d --match %s`.\n", m.turns, m.nodes,
+            m.name.c_str());
+  }
+
   md += "\n## By a side's own stance\n\n";
   md += "Either side, counted once per decided match it played with the stance.\n\n";
   md += "| stance | decided | win rate | 95 % interval |\n|---|---:|---:|---|\n";
