@@ -69,8 +69,8 @@ class Monkey {
   bool run();
 
  private:
-  // Says why the run fails, with the last moves unless it is a judgement
-  // made after the game ended.
+  // Says why the run fails, with the last moves (once) unless it is a
+  // judgement made after the game ended.
   bool fail(const std::string& why, bool recallMoves = true);
   bool startGame();
   bool perform(const monkey::Move& move);
@@ -86,18 +86,22 @@ class Monkey {
   const int seconds_;
   monkey::Random random_;
   const std::string logDir_ = VELMORA_MONKEY_LOG_DIR;
-  const std::string logPrefix_ = logDir_ + "/sanitizer-" + std::to_string(getpid());
+  // The sanitizers' log files are this and the game's pid; its output is
+  // this and .out, .err.
+  const std::string logPrefix_ = logDir_ + "/game-" + std::to_string(getpid());
   pid_t game_ = -1;
   int moves_ = 0;
   int checks_ = 0;
   std::deque<std::string> recent_;
+  bool recalled_ = false;  // the last moves are shown once
   std::vector<std::string> failures_;
 };
 
 bool Monkey::fail(const std::string& why, bool recallMoves) {
   failures_.push_back(why);
   std::printf("monkey: FAILURE: %s\n", why.c_str());
-  if (recallMoves && !recent_.empty()) {
+  if (recallMoves && !recalled_ && !recent_.empty()) {
+    recalled_ = true;
     std::printf("monkey: the last moves before it:\n");
     for (const std::string& line : recent_) std::printf("  %s\n", line.c_str());
   }
@@ -130,8 +134,8 @@ bool Monkey::startGame() {
          ("detect_leaks=1:halt_on_error=1:handle_abort=1:print_suppressions=1:" + log).c_str(), 1);
   setenv("UBSAN_OPTIONS", ("print_stacktrace=1:halt_on_error=1:" + log).c_str(), 1);
   setenv("LSAN_OPTIONS", "suppressions=" VELMORA_LSAN_SUPPRESSIONS ":print_suppressions=1", 1);
-  game_ = xtest::spawnProgram({VELMORA_ASAN_GAME}, display_, logDir_ + "/game.out",
-                              logDir_ + "/game.err", VELMORA_GAME_DIR);
+  game_ = xtest::spawnProgram({VELMORA_ASAN_GAME}, display_, logPrefix_ + ".out",
+                              logPrefix_ + ".err", VELMORA_GAME_DIR);
   if (game_ <= 0) return fail("the game did not start");
   const Clock::time_point start = Clock::now();
   xtest::RgbImage screen;
@@ -193,9 +197,11 @@ void Monkey::endHungGame() {
   game_ = -1;
 }
 
+// The log files, and the game's standard error: UBSan writes there,
+// whatever its log_path says.
 std::string Monkey::sanitizerLog() const {
   std::string text;
-  const std::string prefix = "sanitizer-" + std::to_string(getpid()) + ".";
+  const std::string prefix = "game-" + std::to_string(getpid()) + ".";
   if (DIR* dir = opendir(logDir_.c_str())) {
     while (const dirent* entry = readdir(dir)) {
       const std::string name = entry->d_name;
@@ -210,21 +216,24 @@ bool Monkey::quitAndJudge() {
   bool clean = true;
   if (game_ > 0) {
     int status = 0;
-    if (xtest::stillRunning(game_)) {
+    const bool beforeEsc = !xtest::stillRunning(game_);
+    if (beforeEsc) {
+      waitpid(game_, &status, 0);
+    } else {
       xdotool({"key", "Escape"});
       if (!xtest::waitWithin(game_, kExitLimitMs, &status)) {
         clean =
             fail("Esc did not end the game within " + std::to_string(kExitLimitMs / 1000) + " s");
       }
-    } else {
-      waitpid(game_, &status, 0);
-      clean = fail("the game ended before Esc");
     }
     game_ = -1;
-    if (clean && !(WIFEXITED(status) && WEXITSTATUS(status) == 0)) {
-      clean = fail(WIFSIGNALED(status)
-                       ? "the game was killed by signal " + std::to_string(WTERMSIG(status))
-                       : "the game exited with status " + std::to_string(WEXITSTATUS(status)));
+    const std::string how = WIFSIGNALED(status)
+                                ? "was killed by signal " + std::to_string(WTERMSIG(status))
+                                : "exited with status " + std::to_string(WEXITSTATUS(status));
+    if (beforeEsc) {
+      clean = fail("the game " + how + " before Esc");
+    } else if (clean && !(WIFEXITED(status) && WEXITSTATUS(status) == 0)) {
+      clean = fail("after Esc the game " + how, false);
     }
   }
   const monkey::SanitizerReport report =
