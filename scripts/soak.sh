@@ -6,8 +6,8 @@
 # read from /proc once a second beside the number of F1 presses sent so far
 # (the game prints nothing per match, so the presses are the count). Prints a
 # table of matches against VmRSS and the least-squares slope in kB per match
-# after the first SOAK_WARMUP seconds (60); every sample goes to
-# BUILD_DIR/soak/soak-NODES.txt.
+# after the first SOAK_WARMUP seconds (60) and over the second half; every
+# sample goes to BUILD_DIR/soak/soak-NODES.txt.
 #
 #   scripts/soak.sh [BUILD_DIR]
 set -eu
@@ -93,24 +93,33 @@ game=""
 [ "$status" -eq 0 ] || { echo "soak: Esc ended the game with status $status" >&2; exit 1; }
 esc_ms=$(($(now_ms) - esc))
 
-# A table of about a dozen rows, then the slope over the samples after the
-# warm-up: slope = (n Sxy - Sx Sy) / (n Sxx - Sx^2), x matches, y VmRSS.
+# A table of about a dozen rows, then the least-squares slope of VmRSS
+# against matches after the warm-up, and over the run's second half: the
+# heap grows in steps of a megabyte or more, and a step early in the window
+# weighs on the first figure where lasting growth shows in both.
 awk -v warmup="$warmup" -v nodes="$nodes" '
+  function slope(from,    i, n, sx, sy, sxx, sxy) {
+    for (i = 1; i <= NR; i++) {
+      if (t[i] < from) continue
+      n++; sx += m[i]; sy += r[i]; sxx += m[i] * m[i]; sxy += m[i] * r[i]
+      if (!since[from]) since[from] = i
+    }
+    if (n < 2 || n * sxx == sx * sx) { print "soak: too few samples after the warm-up"; exit 1 }
+    return (n * sxy - sx * sy) / (n * sxx - sx * sx)
+  }
   { t[NR] = $1; m[NR] = $2; r[NR] = $3 }
   END {
     step = int(NR / 12) > 0 ? int(NR / 12) : 1
     printf "%8s %8s %10s\n", "seconds", "matches", "VmRSS kB"
     for (i = 1; i <= NR; i += step) printf "%8d %8d %10d\n", t[i], m[i], r[i]
     if ((NR - 1) % step) printf "%8d %8d %10d\n", t[NR], m[NR], r[NR]
-    for (i = 1; i <= NR; i++) {
-      if (t[i] < warmup) continue
-      n++; sx += m[i]; sy += r[i]; sxx += m[i] * m[i]; sxy += m[i] * r[i]
-      if (!first) first = i
-    }
-    if (n < 2 || n * sxx == sx * sx) { print "soak: too few samples after the warm-up"; exit 1 }
-    slope = (n * sxy - sx * sy) / (n * sxx - sx * sx)
+    half = t[NR] / 2 > warmup ? int(t[NR] / 2) : warmup
+    s = slope(warmup); f = since[warmup]
     printf "soak: %d nodes, %d matches in %.1f min; after the first %d s (%d matches): VmRSS %d -> %d kB, %.3f kB per match\n",
-      nodes, m[NR], t[NR] / 60, warmup, m[NR] - m[first], r[first], r[NR], slope
+      nodes, m[NR], t[NR] / 60, warmup, m[NR] - m[f], r[f], r[NR], s
+    s = slope(half); f = since[half]
+    printf "soak: over the second half (%d matches): VmRSS %d -> %d kB, %.3f kB per match\n",
+      m[NR] - m[f], r[f], r[NR], s
   }' "$samples"
 echo "soak: Esc ended the game $esc_ms ms after it was pressed"
 
