@@ -10,9 +10,14 @@ FUZZ_SECONDS ?= 60
 # Matches per node count of `make stats`: 600 keep the 95 % interval of a win
 # rate near 50 % within about 4 points and the whole run within a few minutes.
 STATS_MATCHES ?= 600
+# How long make monkey plays (MONKEY_SEED=S replays a run's moves), and what
+# make soak plays.
+MONKEY_SECONDS ?= 120
+SOAK_SECONDS ?= 300
+SOAK_NODES ?= 120
 
 .PHONY: deps deps-game deps-demo build build-game test run demo install package bench \
-	bench-game stats fuzz format clean
+	bench-game stats fuzz monkey soak format clean
 
 deps:
 	@./scripts/install-deps.sh all
@@ -79,6 +84,18 @@ fuzz: deps
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$(basename $$f); \
 	  $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$(basename $$f); \
 	done
+
+# The game under AddressSanitizer and UBSan on a private Xorg, played by
+# seeded random real keys and mouse for MONKEY_SECONDS.
+monkey: deps
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target velmora_monkey
+	MONKEY_SECONDS=$(MONKEY_SECONDS) MONKEY_SEED=$(MONKEY_SEED) $(BUILD)/tests/monkey/velmora_monkey
+
+# The game's memory against matches played: F1 every 0.3 s for SOAK_SECONDS
+# at SOAK_NODES nodes, and the growth in kB per match.
+soak: build-game deps-demo
+	SOAK_SECONDS=$(SOAK_SECONDS) SOAK_NODES=$(SOAK_NODES) scripts/soak.sh $(BUILD)
 
 # Formats the C++ sources as .clang-format says. The test that checks it
 # covers the folders named in tests/CMakeLists.txt.
