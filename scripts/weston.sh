@@ -26,7 +26,7 @@ set -u
 me="weston.sh"
 tmp_root="${TMPDIR:-/tmp}"
 
-say() { echo "$me: $*" >&2; }
+. "$(dirname "$0")/server_common.sh"
 
 need_programs() {
   for p in weston Xwayland xdpyinfo; do
@@ -52,12 +52,6 @@ background-color=0xff204060
 [input-method]
 path=
 EOF
-}
-
-alive() {
-  [ -r "/proc/$1/stat" ] || return 1
-  state=$(sed 's/^.*) //' "/proc/$1/stat" 2>/dev/null | cut -c1)
-  [ -n "$state" ] && [ "$state" != "Z" ]
 }
 
 # Waits until weston's log names the X display; prints its number.
@@ -86,13 +80,6 @@ await_xserver() {
     i=$((i + 1))
   done
   return 2
-}
-
-watch_owner() {
-  while alive "$1" && alive "$2"; do
-    sleep 1
-  done
-  alive "$2" && "$0" stop "$2" >/dev/null 2>&1
 }
 
 start_server() {
@@ -165,15 +152,6 @@ server_dir() {
   [ "$(cat "$d/pid" 2>/dev/null)" = "$1" ] && echo "$d"
 }
 
-wait_gone() {
-  i=0
-  while alive "$1" && [ $i -lt "$2" ]; do
-    sleep 0.1
-    i=$((i + 1))
-  done
-  ! alive "$1"
-}
-
 stop_server() {
   spid=$1
   case $spid in
@@ -231,28 +209,6 @@ shot() {
     exit 1
   fi
   mv "$f" "$2" && rm -rf "$work"
-}
-
-run_with_server() {
-  [ "${1:-}" = "--" ] && shift
-  if [ $# -eq 0 ]; then
-    say "run needs a command"
-    exit 2
-  fi
-  started=$(XSERVER_OWNER=$$ start_server "") || exit $?
-  server_pid=$(echo "$started" | sed -n 's/^PID=//p')
-  DISPLAY=$(echo "$started" | sed -n 's/^DISPLAY=//p')
-  export DISPLAY
-  child=""
-  trap 'stop_server "$server_pid"' EXIT
-  trap '[ -n "$child" ] && kill -TERM "$child" 2>/dev/null; exit 130' INT
-  trap '[ -n "$child" ] && kill -TERM "$child" 2>/dev/null; exit 143' TERM
-  "$@" <&0 &
-  child=$!
-  wait "$child"
-  status=$?
-  child=""
-  exit $status
 }
 
 case "${1:-}" in

@@ -17,7 +17,7 @@ set -u
 me="xserver.sh"
 tmp_root="${TMPDIR:-/tmp}"
 
-say() { echo "$me: $*" >&2; }
+. "$(dirname "$0")/server_common.sh"
 
 # Xorg given its own -config file runs only as root: directly, or through a
 # sudo that asks no password.
@@ -90,13 +90,6 @@ EndSection
 EOF
 }
 
-# Running, and not a zombie waiting for a parent that may never reap it.
-alive() {
-  [ -r "/proc/$1/stat" ] || return 1
-  state=$(sed 's/^.*) //' "/proc/$1/stat" 2>/dev/null | cut -c1)
-  [ -n "$state" ] && [ "$state" != "Z" ]
-}
-
 lock_owner() {
   tr -d ' \n' <"/tmp/.X$1-lock" 2>/dev/null
 }
@@ -141,14 +134,6 @@ display_taken() {
 
 show_errors() {
   grep -h -e "(EE)" -e "Fatal" "$1/xorg.out" "$1/xorg.log" 2>/dev/null | head -n 8 >&2
-}
-
-# Polls once a second; stops the server when its owner has gone.
-watch_owner() {
-  while alive "$1" && alive "$2"; do
-    sleep 1
-  done
-  alive "$2" && "$0" stop "$2" >/dev/null 2>&1
 }
 
 # Each starter begins at its own random number and moves on when Xorg's lock
@@ -228,15 +213,6 @@ send_signal() {
   kill "-$1" "$2" 2>/dev/null || $as_root kill "-$1" "$2" 2>/dev/null
 }
 
-wait_gone() {
-  i=0
-  while alive "$1" && [ $i -lt "$2" ]; do
-    sleep 0.1
-    i=$((i + 1))
-  done
-  ! alive "$1"
-}
-
 stop_server() {
   spid=$1
   case $spid in
@@ -266,30 +242,6 @@ stop_server() {
     rm -rf "$sdir"
   fi
   return 0
-}
-
-# The command runs in the background so that a signal to this script is
-# handled at once, and is ended with the server.
-run_with_server() {
-  [ "${1:-}" = "--" ] && shift
-  if [ $# -eq 0 ]; then
-    say "run needs a command"
-    exit 2
-  fi
-  started=$(XSERVER_OWNER=$$ start_server "") || exit $?
-  server_pid=$(echo "$started" | sed -n 's/^PID=//p')
-  DISPLAY=$(echo "$started" | sed -n 's/^DISPLAY=//p')
-  export DISPLAY
-  child=""
-  trap 'stop_server "$server_pid"' EXIT
-  trap '[ -n "$child" ] && kill -TERM "$child" 2>/dev/null; exit 130' INT
-  trap '[ -n "$child" ] && kill -TERM "$child" 2>/dev/null; exit 143' TERM
-  "$@" <&0 &
-  child=$!
-  wait "$child"
-  status=$?
-  child=""
-  exit $status
 }
 
 case "${1:-}" in
