@@ -16,6 +16,11 @@ MONKEY_SECONDS ?= 120
 SOAK_SECONDS ?= 300
 SOAK_NODES ?= 120
 
+# A folder is configured once, for Ninja (whose check of a built tree takes a
+# tenth of a second); a folder configured before with another generator keeps it.
+configure = cmake -S . -B $(1) $(if $(wildcard $(1)/CMakeCache.txt),,-G Ninja) \
+	-DCMAKE_BUILD_TYPE=RelWithDebInfo
+
 .PHONY: deps deps-game deps-demo build build-game test run demo install package bench \
 	bench-game stats fuzz monkey soak format clean
 
@@ -29,13 +34,13 @@ deps-demo:
 	@./scripts/install-deps.sh demo
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	$(call configure,$(BUILD))
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The game and its data alone. The build folder is configured once; after
 # that the build itself notices a changed CMakeLists.txt.
 build-game: deps-game
-	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	@[ -f $(BUILD)/CMakeCache.txt ] || $(call configure,$(BUILD))
 	@cmake --build $(BUILD) -j $(JOBS) --target velmora_game
 
 test: build
@@ -88,7 +93,7 @@ fuzz: deps
 # The game under AddressSanitizer and UBSan on a private Xorg, played by
 # seeded random real keys and mouse for MONKEY_SECONDS.
 monkey: deps
-	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	@[ -f $(BUILD)/CMakeCache.txt ] || $(call configure,$(BUILD))
 	cmake --build $(BUILD) -j $(JOBS) --target velmora_monkey
 	MONKEY_SECONDS=$(MONKEY_SECONDS) MONKEY_SEED=$(MONKEY_SEED) $(BUILD)/tests/monkey/velmora_monkey
 

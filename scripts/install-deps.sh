@@ -11,7 +11,7 @@ set -eu
 # Compilers, the libraries the game links, the software renderer it draws
 # with, and what our generators of its data files read.
 game="
-  g++ make cmake pkg-config
+  g++ make cmake ninja-build pkg-config
   freeglut3-dev libglu1-mesa-dev libgl-dev libx11-dev libxrandr-dev libxxf86vm-dev
   libgl1-mesa-dri libglx-mesa0
   libfreetype-dev fonts-dejavu-core libpng-dev
