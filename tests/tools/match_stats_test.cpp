@@ -69,11 +69,15 @@ int run(const std::string& command) {
   return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
 
-std::string scratchDir(const char* name) {
-  const std::string dir = ::testing::TempDir() + "/" + name + "-" + std::to_string(getpid());
-  EXPECT_EQ(run("rm -rf " + dir + " && mkdir -p " + dir), 0);
-  return dir;
-}
+// A folder of the test's own, removed when the test ends however it ends.
+struct ScratchDir {
+  explicit ScratchDir(const char* name)
+      : path(::testing::TempDir() + "/" + name + "-" + std::to_string(getpid())) {
+    EXPECT_EQ(run("rm -rf " + path + " && mkdir -p " + path), 0);
+  }
+  ~ScratchDir() { run("rm -rf " + path); }
+  const std::string path;
+};
 
 // The counts the simulator prints in its summary line for the same matches.
 struct Summary {
@@ -92,7 +96,8 @@ Summary simSummary(const std::string& args) {
 }
 
 TEST(MatchStatsTool, TalliesAgreeWithTheSimulatorsSummary) {
-  const std::string dir = scratchDir("match-stats");
+  const ScratchDir scratch("match-stats");
+  const std::string& dir = scratch.path;
   const std::string csv = dir + "/matches.csv";
   const std::string sim = VELMORA_SIM_PATH;
   ASSERT_EQ(run(sim + " --csv --nodes 150 --matches 30 --seed 3 > " + csv), 0);
@@ -146,7 +151,8 @@ TEST(MatchStatsTool, TalliesAgreeWithTheSimulatorsSummary) {
 }
 
 TEST(MatchStatsTool, RefusesAFileThatIsNotTheSimulatorsCsv) {
-  const std::string dir = scratchDir("match-stats-bad");
+  const ScratchDir scratch("match-stats-bad");
+  const std::string& dir = scratch.path;
   const std::string tool = VELMORA_MATCH_STATS_PATH;
   std::ofstream(dir + "/trace.csv") << "match 1 nodes=120 grid=12x10\n";
   std::ofstream(dir + "/cut.csv") << game::kMatchCsvHeader << "\n1,120,12x10,8,8\n";
@@ -162,7 +168,8 @@ TEST(MatchStatsTool, RefusesAFileThatIsNotTheSimulatorsCsv) {
 // The whole of `make stats` with two matches per node count: every node count
 // in order, the same files from a second run, and two pictures.
 TEST(StatsScript, WritesTheRowsTablesAndPlotsReproducibly) {
-  const std::string dir = scratchDir("stats-script");
+  const ScratchDir scratch("stats-script");
+  const std::string& dir = scratch.path;
   const std::string script =
       std::string(VELMORA_SOURCE_DIR) + "/scripts/stats.sh " + VELMORA_BUILD_DIR + " 2 ";
   ASSERT_EQ(run(script + dir + "/a >/dev/null"), 0);
