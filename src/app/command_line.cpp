@@ -45,10 +45,6 @@ bool readSpeed(const char* text, float* speed) {
   return true;
 }
 
-bool readMatchName(const char* text, game::MatchName* name) {
-  return game::parseMatchName(text, name);
-}
-
 bool parseNumber(const char* text, unsigned long long low, unsigned long long high,
                  unsigned long long& value) {
   if (*text == '\0') return false;

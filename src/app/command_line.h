@@ -6,8 +6,6 @@
 #include <cstdio>
 #include <string>
 
-#include "game/match_name.h"
-
 namespace app {
 
 // An option that takes a value, and the words its error line uses for what
@@ -25,10 +23,10 @@ extern const OptionRule kMatchRule;
 // as "PROGRAM: bad value "V" for --nodes: allowed is ...", and returns false.
 bool rejectValue(std::FILE* err, const char* program, const OptionRule& rule, const char* value);
 
-// The values of the shared options; false when the text is not one.
+// The values of the shared numeric options; false when the text is not one.
+// (A match name is read by game::parseMatchName.)
 bool readNodes(const char* text, int* nodes);
 bool readSpeed(const char* text, float* speed);
-bool readMatchName(const char* text, game::MatchName* name);
 
 // A whole decimal number, digits only, within [low, high].
 bool parseNumber(const char* text, unsigned long long low, unsigned long long high,

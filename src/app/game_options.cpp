@@ -53,11 +53,17 @@ const XOption* xOption(const char* arg) {
 
 // Reads the value of one of our options; false, said on `err`, for a bad one.
 bool readValue(const OptionRule& rule, const char* value, GameOptions& options, std::FILE* err) {
-  bool good = value != nullptr;
-  if (good && &rule == &kNodesRule) good = readNodes(value, &options.nodes);
-  if (good && &rule == &kSpeedRule) good = readSpeed(value, &options.speed);
-  if (good && &rule == &kMatchRule) good = options.named = readMatchName(value, &options.match);
-  if (good && &rule == &kTraceRule) {
+  bool good = false;
+  if (value == nullptr) {
+    // none given: said below
+  } else if (&rule == &kNodesRule) {
+    good = readNodes(value, &options.nodes);
+  } else if (&rule == &kSpeedRule) {
+    good = readSpeed(value, &options.speed);
+  } else if (&rule == &kMatchRule) {
+    good = game::parseMatchName(value, &options.match);
+    options.named = good;
+  } else {
     good = *value != '\0';
     options.trace = value;
   }

@@ -86,7 +86,7 @@ bool parseSimOptions(int argc, const char* const* argv, std::uint32_t defaultSee
     } else if (rule == &kSpeedRule) {
       if (!readSpeed(value, &options.speed)) return reject(err, *rule, value);
     } else if (rule == &kMatchRule) {
-      if (!readMatchName(value, &options.match)) return reject(err, *rule, value);
+      if (!game::parseMatchName(value, &options.match)) return reject(err, *rule, value);
       options.named = true;
     } else {
       if (!parseNumber(value, 1, 2147483647, v)) return reject(err, *rule, value);
